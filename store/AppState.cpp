@@ -1,0 +1,12 @@
+#include "store/AppState.h"
+
+#include "store/LineCipher.h"
+#include "store/SafeFile.h"
+
+namespace store {
+
+AppState::AppState() : Records(emptyRecords()) {}
+
+AppState::~AppState() = default;
+
+} // namespace store

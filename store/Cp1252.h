@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace store {
+
+// Data files, settings and pages hold single-byte Windows-1252 text. These are the
+// only conversions between that code page and Unicode; a character the code page
+// cannot hold becomes "?". The five bytes the code page leaves undefined map to the
+// C1 control characters of the same value, so every byte survives a round trip.
+
+std::u16string cp1252ToUtf16(std::string_view text);
+std::string utf16ToCp1252(std::u16string_view text);
+
+std::string cp1252ToUtf8(std::string_view text);
+std::string utf8ToCp1252(std::string_view text);
+
+// The lower-case form of one Windows-1252 byte (A-Z, the accented capitals and the
+// four capitals in 0x80-0x9F), as the search compares text.
+unsigned char lowerCp1252(unsigned char c);
+std::string toLowerCp1252(std::string_view text);
+
+} // namespace store

@@ -1,0 +1,329 @@
+#include "store/DataFile.h"
+
+#include "store/LegacyNumbers.h"
+#include "store/LineCipher.h"
+#include "store/SafeFile.h"
+#include "store/StoreError.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace store {
+namespace {
+
+bool allDigits(const char* text, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    return true;
+}
+
+int digitsValue(const char* text, std::size_t count)
+{
+    int value = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        value = value * 10 + (text[i] - '0');
+    return value;
+}
+
+std::int16_t checkedInt16(int value)
+{
+    if (value > 32767)
+        throw StoreError(ErrorKind::Overflow, "the number " + std::to_string(value) + " is out of range");
+    return static_cast<std::int16_t>(value);
+}
+
+// Columns `first` (counted from 1) and on, `count` of them, as far as the line goes.
+std::string_view columns(std::string_view line, std::size_t first, std::size_t count = std::string_view::npos)
+{
+    if (first > line.size())
+        return {};
+    return line.substr(first - 1, count);
+}
+
+struct LineKey {
+    std::int16_t id;
+    std::int16_t parent;
+    std::int16_t type;
+};
+
+// Columns 1-5 take their leading number; columns 6-10 and 11-12 must be numbers.
+// Lines written by the program are all digits there and take the short road.
+LineKey readKey(std::string_view line)
+{
+    if (line.size() >= 12 && allDigits(line.data(), 12)) {
+        return {checkedInt16(digitsValue(line.data(), 5)),
+                checkedInt16(digitsValue(line.data() + 5, 5)),
+                static_cast<std::int16_t>(digitsValue(line.data() + 10, 2))};
+    }
+    const std::int16_t id = roundToInt16(readLeadingNumber(columns(line, 1, 5)).value);
+    const std::int16_t parent = toInt16(columns(line, 6, 5));
+    const std::int16_t type = toInt16(columns(line, 11, 2));
+    return {id, parent, type};
+}
+
+// Decodes the lines of one load into a store; holds the cipher and a scratch
+// buffer so that a big enciphered file costs no allocation per line.
+class LineDecoder {
+public:
+    explicit LineDecoder(AppState& state) : state_(state)
+    {
+        if (state.FileEncrypted)
+            cipher_ = std::make_unique<LineCipher>(state.FilePassword);
+    }
+
+    void decode(std::string_view stored)
+    {
+        std::string_view line = stored;
+        if (cipher_) {
+            cipher_->decipherStored(stored, plain_);
+            line = plain_;
+            if (!state_.PasswordAccepted) {
+                if (line.substr(0, 5) != "00001")
+                    throw StoreError(ErrorKind::WrongPassword, "the password does not open the file");
+                state_.PasswordAccepted = true;
+            }
+        }
+        store(line);
+    }
+
+private:
+    void store(std::string_view line)
+    {
+        const LineKey key = readKey(line);
+        Records& records = state_.Records;
+        if (upperBound(records) < key.id)
+            records.emplace_back();
+        if (key.id < 0 || key.id > upperBound(records)) {
+            throw StoreError(ErrorKind::Subscript,
+                             "record " + std::to_string(key.id) + " comes before record "
+                                 + std::to_string(upperBound(records)));
+        }
+        Record& record = records[key.id];
+        record.Id = key.id;
+        record.Parent = key.parent;
+        switch (key.type) {
+        case 1:
+            if (key.parent != 0) {
+                record.Status.clear();
+                record.Content.assign(columns(line, 13));
+            } else {
+                record.Status.assign(columns(line, 13, 10));
+                record.Content.assign(columns(line, 23));
+            }
+            break;
+        case 2: case 3: case 4: case 5:
+            record.links(static_cast<LinkKind>(key.type - 1)).emplace_back(columns(line, 13));
+            break;
+        default:
+            break;
+        }
+    }
+
+    AppState& state_;
+    std::unique_ptr<LineCipher> cipher_;
+    std::string plain_;
+};
+
+// Calls `action` with every line of `bytes`. Lines end with CR LF, LF or CR; a
+// last line without an ending counts too.
+template <typename Action>
+void forEachLine(std::string_view bytes, Action&& action)
+{
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    while (p < end) {
+        const char* lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
+            ++lineEnd;
+        action(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+        p = lineEnd;
+        if (p < end && *p == '\r')
+            ++p;
+        if (p < end && *p == '\n')
+            ++p;
+    }
+}
+
+void writeLine(AppState& state, std::string_view line)
+{
+    std::string& out = state.OutStream->buffer();
+    if (state.OutCipher)
+        state.OutCipher->appendEnciphered(out, line);
+    else
+        out.append(line);
+    out.append("\r\n");
+    state.OutStream->flushIfFull();
+}
+
+void requireOutput(const AppState& state)
+{
+    if (!state.OutStream)
+        throw StoreError(ErrorKind::File, "the data file is not open for writing");
+}
+
+// Runs `write` between OpenOutput and CloseOutput; any failure drops the
+// unfinished file and passes on.
+template <typename Write>
+void writeWholeFile(AppState& state, Write&& write)
+{
+    OpenOutput(state);
+    try {
+        write();
+        CloseOutput(state);
+    } catch (...) {
+        AbortOutput(state);
+        throw;
+    }
+}
+
+void reloadWrittenFile(AppState& state)
+{
+    const std::string bytes = readWholeFile(state.DataFilePath);
+    state.Records = emptyRecords();
+    LineDecoder decoder(state);
+    forEachLine(bytes, [&](std::string_view line) { decoder.decode(line); });
+}
+
+} // namespace
+
+void appendFiveDigits(std::string& out, int value)
+{
+    if (value < 0) {
+        out += '-';
+        value = -value;
+    }
+    char digits[5];
+    for (int i = 4; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    }
+    if (value > 0)
+        out += std::to_string(value); // more than five digits: all of them
+    out.append(digits, 5);
+}
+
+std::string loadErrorMessage(const fs::path& dataFilePath)
+{
+    return "File load error. The file '" + dataFilePath.string() + "' has reported errors.";
+}
+
+bool LoadDataFile(AppState& state, const fs::path& path, LoadReporter& reporter)
+{
+    state.Records = emptyRecords();
+    state.PasswordAccepted = false;
+    try {
+        const std::string bytes = readWholeFile(path);
+        LineDecoder decoder(state);
+        forEachLine(bytes, [&](std::string_view line) {
+            if (!line.empty())
+                decoder.decode(line);
+        });
+    } catch (const std::exception& error) {
+        state.LoadFailed = true;
+        reporter.loadFailed(loadErrorMessage(state.DataFilePath), error.what());
+        return false;
+    }
+    state.LoadFailed = false;
+    return true;
+}
+
+void DecodeLine(AppState& state, std::string_view line)
+{
+    LineDecoder(state).decode(line);
+}
+
+void OpenOutput(AppState& state)
+{
+    AbortOutput(state);
+    state.OutStream = std::make_unique<SafeFileWriter>(state.DataFilePath);
+    if (state.FileEncrypted)
+        state.OutCipher = std::make_unique<LineCipher>(state.FilePassword);
+}
+
+void WriteOutLine(AppState& state, std::string& line)
+{
+    requireOutput(state);
+    if (state.OutCipher) {
+        std::string written;
+        state.OutCipher->appendEnciphered(written, line);
+        line = std::move(written);
+    }
+    std::string& out = state.OutStream->buffer();
+    out.append(line);
+    out.append("\r\n");
+    state.OutStream->flushIfFull();
+}
+
+void CloseOutput(AppState& state)
+{
+    requireOutput(state);
+    std::unique_ptr<SafeFileWriter> stream = std::move(state.OutStream);
+    state.OutCipher.reset();
+    stream->commit();
+}
+
+void AbortOutput(AppState& state)
+{
+    state.OutStream.reset();
+    state.OutCipher.reset();
+}
+
+void SaveDataFile(AppState& state)
+{
+    writeWholeFile(state, [&] {
+        for (std::size_t i = 1; i < state.Records.size(); ++i) {
+            const Record& record = state.Records[i];
+            forEachRecordLine(record, record.Id, record.Parent,
+                              [&](std::string_view line) { writeLine(state, line); });
+        }
+    });
+}
+
+void DeleteAndReload(AppState& state)
+{
+    const int target = state.CurrentSub > -1 ? state.CurrentSub : state.CurrentMaster;
+    if (target < 1)
+        return;
+    const Records& records = state.Records;
+    const std::size_t count = records.size();
+
+    // removedBefore[i]: removed records with an index lower than i.
+    std::vector<bool> removed(count, false);
+    std::vector<int> removedBefore(count + 1, 0);
+    for (std::size_t i = 1; i < count; ++i) {
+        removed[i] = records[i].Id == target || records[i].Parent == target;
+        removedBefore[i + 1] = removedBefore[i] + (removed[i] ? 1 : 0);
+    }
+    auto removedBelow = [&](int index) {
+        return removedBefore[static_cast<std::size_t>(std::clamp(index, 0, static_cast<int>(count)))];
+    };
+
+    writeWholeFile(state, [&] {
+        int removedSoFar = 0;
+        for (std::size_t i = 1; i < count; ++i) {
+            if (removed[i]) {
+                ++removedSoFar;
+                continue;
+            }
+            const Record& record = records[i];
+            const int newId = record.Id - removedSoFar;
+            const int newParent = record.Parent == 0 ? 0 : record.Parent - removedBelow(record.Parent);
+            forEachRecordLine(record, newId, newParent,
+                              [&](std::string_view line) { writeLine(state, line); });
+        }
+    });
+    reloadWrittenFile(state);
+}
+
+void CopyDataFile(const AppState& state, const fs::path& target)
+{
+    copyFileSafely(state.DataFilePath, target);
+}
+
+} // namespace store

@@ -1,0 +1,167 @@
+#include "store/LineCipher.h"
+
+#include "store/LegacyNumbers.h"
+#include "store/LegacyRandom.h"
+#include "store/StoreError.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <limits>
+
+namespace store {
+namespace {
+
+// "000," .. "255,": the scrambled form of every code, comma included.
+constexpr std::array<std::array<char, 4>, 256> makeCodeTable()
+{
+    std::array<std::array<char, 4>, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = {static_cast<char>('0' + c / 100), static_cast<char>('0' + c / 10 % 10),
+                    static_cast<char>('0' + c % 10), ','};
+    }
+    return table;
+}
+constexpr auto kCodeTable = makeCodeTable();
+
+// The generator state from which the key bytes of a password's lines are drawn.
+std::uint32_t keyStartState(std::string_view password)
+{
+    LegacyRandom random;
+    random.seedNegative(-1.0f);
+    random.randomize(static_cast<double>(static_cast<std::int32_t>(password.size())));
+    std::int64_t sum = 0;
+    for (std::size_t i = 1; i <= password.size(); ++i) {
+        const int key = random.nextByte();
+        const int code = static_cast<unsigned char>(password[i - 1]);
+        sum += (code ^ key) ^ static_cast<int>(i % 256);
+        if (sum > std::numeric_limits<std::int32_t>::max())
+            throw StoreError(ErrorKind::Overflow, "the password is too long");
+    }
+    random.seedNegative(-1.0f);
+    random.randomize(static_cast<double>(static_cast<std::int32_t>(sum)));
+    return random.state();
+}
+
+void throwBadCode(std::string_view piece)
+{
+    throw StoreError(ErrorKind::InvalidArgument,
+                     "'" + std::string(piece) + "' is not a character code");
+}
+
+char codeToChar(std::string_view piece)
+{
+    const std::int32_t code = toInt32(piece);
+    if (code < 0 || code > 255)
+        throwBadCode(piece);
+    return static_cast<char>(code);
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Unscrambles `stored` into `out`; pieces of three digits take the fast road, any
+// other width goes through the general number conversion.
+void unscrambleInto(std::string_view stored, std::string& out)
+{
+    out.clear();
+    if (stored.empty())
+        return;
+    out.reserve(stored.size() / 4 + 1);
+    const char* p = stored.data();
+    const char* const end = p + stored.size();
+    for (;;) {
+        if (end - p >= 3 && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
+            && (end - p == 3 || p[3] == ',')) {
+            const int code = (p[0] - '0') * 100 + (p[1] - '0') * 10 + (p[2] - '0');
+            if (code > 255)
+                throwBadCode(std::string_view(p, 3));
+            out += static_cast<char>(code);
+            p += 3;
+        } else {
+            const char* comma = static_cast<const char*>(std::memchr(p, ',', end - p));
+            const char* pieceEnd = comma ? comma : end;
+            out += codeToChar(std::string_view(p, pieceEnd - p));
+            p = pieceEnd;
+        }
+        if (p == end)
+            return;
+        ++p; // the comma
+        if (p == end) {
+            codeToChar(std::string_view()); // a trailing comma: an empty piece
+        }
+    }
+}
+
+} // namespace
+
+KeyStream::KeyStream(std::string_view password) : generatorState_(keyStartState(password)) {}
+
+const std::uint8_t* KeyStream::keys(std::size_t length)
+{
+    if (keys_.size() < length) {
+        std::size_t have = keys_.size();
+        keys_.resize(std::max(length, have * 2));
+        std::uint32_t state = generatorState_;
+        for (std::size_t i = have; i < keys_.size(); ++i) {
+            state = (state * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+            keys_[i] = static_cast<std::uint8_t>(state >> 16);
+        }
+        generatorState_ = state;
+    }
+    return keys_.data();
+}
+
+void LineCipher::apply(char* text, std::size_t length)
+{
+    const std::uint8_t* key = keys_.keys(length);
+    for (std::size_t i = 0; i < length; ++i)
+        text[i] = static_cast<char>(static_cast<std::uint8_t>(text[i]) ^ key[i]);
+}
+
+void LineCipher::appendEnciphered(std::string& out, std::string_view plain)
+{
+    if (plain.empty())
+        throw StoreError(ErrorKind::InvalidArgument, "an empty line cannot be scrambled");
+    const std::uint8_t* key = keys_.keys(plain.size());
+    const std::size_t start = out.size();
+    out.resize(start + plain.size() * 4);
+    char* dest = out.data() + start;
+    for (std::size_t i = 0; i < plain.size(); ++i) {
+        std::memcpy(dest, kCodeTable[static_cast<std::uint8_t>(plain[i]) ^ key[i]].data(), 4);
+        dest += 4;
+    }
+    out.pop_back(); // no comma after the last code
+}
+
+void LineCipher::decipherStored(std::string_view stored, std::string& out)
+{
+    unscrambleInto(stored, out);
+    apply(out.data(), out.size());
+}
+
+std::string EncipherLine(std::string_view text, std::string_view password)
+{
+    std::string result(text);
+    LineCipher(password).apply(result.data(), result.size());
+    return result;
+}
+
+std::string ScrambleLine(std::string_view text)
+{
+    if (text.empty())
+        throw StoreError(ErrorKind::InvalidArgument, "an empty line cannot be scrambled");
+    std::string out(text.size() * 4, ',');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        std::memcpy(&out[i * 4], kCodeTable[static_cast<std::uint8_t>(text[i])].data(), 4);
+    out.pop_back();
+    return out;
+}
+
+std::string UnscrambleLine(std::string_view text)
+{
+    std::string out;
+    unscrambleInto(text, out);
+    return out;
+}
+
+} // namespace store

@@ -1,0 +1,100 @@
+#include "store/DataFile.h"
+#include "store/FileConversion.h"
+#include "store/LineCipher.h"
+#include "store/StoreError.h"
+#include "support/StoreFixtures.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace store;
+using namespace testing_support;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kPlain = crlfLines({
+    "000010000001Open      Garden\xAC" "seeds",
+    "000010000002Ann\xAC" "ann@example.org",
+    "000020000101Tomatoes\xAC",
+});
+
+TEST(FileConversion, EncipheringLeavesTheNewFileAndAPlainBackupOnly)
+{
+    TempFolder folder;
+    const fs::path plain = folder.write("notes.bcn", kPlain);
+    EXPECT_EQ(ConvertDataFile(plain, "pw"), Conversion::Enciphered);
+
+    EXPECT_FALSE(fs::exists(plain));
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcn")), kPlain);
+    const std::string enciphered = readFile(folder.file("notes.bcy"));
+    EXPECT_EQ(enciphered.substr(0, enciphered.find("\r\n")),
+              ScrambleLine(EncipherLine("000010000001Open      Garden\xAC" "seeds", "pw")));
+
+    AppState state;
+    openFile(state, folder.file("notes.bcy"), true, "pw");
+    ASSERT_FALSE(state.LoadFailed);
+    EXPECT_EQ(state.Records[2].Content, "Tomatoes\xAC");
+}
+
+TEST(FileConversion, DecipheringGivesBackTheSameLines)
+{
+    TempFolder folder;
+    ConvertDataFile(folder.write("notes.bcn", kPlain), "pw");
+    EXPECT_EQ(ConvertDataFile(folder.file("notes.bcy"), "pw"), Conversion::Deciphered);
+    EXPECT_EQ(readFile(folder.file("notes.bcn")), kPlain);
+    EXPECT_FALSE(fs::exists(folder.file("notes.bcy")));
+    // The backup of the enciphered file is enciphered.
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcy")).find_first_not_of("0123456789,\r\n"), std::string::npos);
+}
+
+TEST(FileConversion, AnExistingFileOfTheOtherKindIsOverwritten)
+{
+    TempFolder folder;
+    folder.write("notes.bcy", "stale\r\n");
+    ConvertDataFile(folder.write("notes.bcn", kPlain), "pw");
+    EXPECT_NE(readFile(folder.file("notes.bcy")), "stale\r\n");
+}
+
+TEST(FileConversion, EmptyAndNewFilesConvert)
+{
+    TempFolder folder;
+    ConvertDataFile(folder.write("empty.bcn", ""), "pw");
+    EXPECT_EQ(readFile(folder.file("empty.bcy")), "");
+    ConvertDataFile(folder.write("new.bcn", "\r\n"), "pw");
+    EXPECT_EQ(readFile(folder.file("new.bcy")), "\r\n");
+}
+
+TEST(FileConversion, AWrongPasswordDeciphersIntoNonsenseButTheBackupKeepsTheFile)
+{
+    TempFolder folder;
+    ConvertDataFile(folder.write("notes.bcn", kPlain), "pw");
+    const std::string enciphered = readFile(folder.file("notes.bcy"));
+    ConvertDataFile(folder.file("notes.bcy"), "wrong");
+    EXPECT_NE(readFile(folder.file("notes.bcn")), kPlain);
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcy")), enciphered);
+}
+
+TEST(FileConversion, ADamagedOrUnknownFileChangesNothing)
+{
+    TempFolder folder;
+    const fs::path damaged = folder.write("bad.bcy", "048,049\r\nnot codes\r\n");
+    EXPECT_THROW(ConvertDataFile(damaged, "pw"), StoreError);
+    EXPECT_EQ(readFile(damaged), "048,049\r\nnot codes\r\n");
+    EXPECT_FALSE(fs::exists(folder.file("bad.bcn")));
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcy")));
+
+    const fs::path upper = folder.write("NOTES.BCN", kPlain);
+    EXPECT_THROW(ConvertDataFile(upper, "pw"), StoreError);
+    EXPECT_TRUE(fs::exists(upper));
+    EXPECT_THROW(ConvertDataFile(folder.file("missing.bcn"), "pw"), StoreError);
+}
+
+TEST(FileConversion, MessagesNameTheDirection)
+{
+    EXPECT_EQ(conversionMessage(Conversion::Enciphered), "File encrypted.");
+    EXPECT_EQ(conversionMessage(Conversion::Deciphered), "File decrypted.");
+    EXPECT_EQ(backupPath("/data/a.bcn"), fs::path("/data/BackUp_a.bcn"));
+}
+
+} // namespace

@@ -1,0 +1,155 @@
+#include "store/DataFile.h"
+#include "store/SafeFile.h"
+#include "store/Settings.h"
+#include "store/StoreError.h"
+#include "support/StoreFixtures.h"
+#include "support/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace store;
+using namespace testing_support;
+using ::testing::HasSubstr;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Lets the process write at most `bytes` bytes into any one file, the way a disk
+// that fills up refuses the rest; the old limit comes back at the end of the scope.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+class SafeWriteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        state.DataFilePath = folder.file("work.bcn");
+        // Big enough to take several buffer flushes on its way to the disk.
+        for (int i = 0; i < 3000; ++i) {
+            const int master = addMaster(state, "Open", "Master " + std::to_string(i) + "\xAC" + std::string(400, 'n'));
+            addSub(state, master, "Sub\xAC" + std::string(500, 's'));
+        }
+        SaveDataFile(state);
+        original = readFile(state.DataFilePath);
+        ASSERT_GT(original.size(), 2u << 20);
+    }
+
+    std::vector<std::string> folderEntries() const
+    {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder.path()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    TempFolder folder;
+    AppState state;
+    std::string original;
+};
+
+TEST_F(SafeWriteTest, ASaveThatFailsPartWayLeavesTheOldFileAndTheStore)
+{
+    state.Records[1].Content = "Changed\xAC";
+    const Records before = state.Records;
+    try {
+        FileSizeLimit limit(3 << 19); // fails after the first 1.5 MiB reach the disk
+        SaveDataFile(state);
+        FAIL() << "the save did not fail";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.kind(), ErrorKind::File);
+        EXPECT_THAT(error.what(), HasSubstr(state.DataFilePath.string()));
+        EXPECT_THAT(error.what(), HasSubstr("too large"));
+    }
+    EXPECT_EQ(readFile(state.DataFilePath), original);
+    EXPECT_THAT(folderEntries(), ::testing::ElementsAre("work.bcn"));
+    EXPECT_EQ(state.Records.size(), before.size());
+    EXPECT_EQ(state.Records[1].Content, "Changed\xAC");
+    EXPECT_FALSE(state.OutStream);
+
+    // Once the cause is gone the same save goes through.
+    SaveDataFile(state);
+    EXPECT_THAT(readFile(state.DataFilePath), HasSubstr("Changed\xAC"));
+}
+
+TEST_F(SafeWriteTest, ADeleteThatFailsLeavesTheFileAndTheStore)
+{
+    state.CurrentMaster = 1;
+    {
+        FileSizeLimit limit(1 << 16);
+        EXPECT_THROW(DeleteAndReload(state), StoreError);
+    }
+    EXPECT_EQ(readFile(state.DataFilePath), original);
+    EXPECT_EQ(upperBound(state.Records), 6000);
+    EXPECT_EQ(state.Records[2].Parent, 1);
+}
+
+TEST_F(SafeWriteTest, AReadOnlyFileIsRefusedWithAClearMessage)
+{
+    fs::permissions(state.DataFilePath, fs::perms::owner_read | fs::perms::group_read);
+    try {
+        SaveDataFile(state);
+        FAIL() << "a read-only file was replaced";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Could not save the file '" + state.DataFilePath.string() + "': the file is read-only.");
+    }
+    EXPECT_EQ(readFile(state.DataFilePath), original);
+    EXPECT_THAT(folderEntries(), ::testing::ElementsAre("work.bcn"));
+}
+
+TEST_F(SafeWriteTest, AVanishedFolderIsReportedAndNothingIsWritten)
+{
+    state.DataFilePath = folder.file("gone") / "work.bcn";
+    try {
+        SaveDataFile(state);
+        FAIL() << "wrote into a missing folder";
+    } catch (const StoreError& error) {
+        EXPECT_THAT(error.what(), HasSubstr("no such file or directory"));
+        EXPECT_THAT(error.what(), HasSubstr("gone/work.bcn"));
+    }
+    EXPECT_FALSE(fs::exists(state.DataFilePath));
+}
+
+TEST_F(SafeWriteTest, AReplacedFileKeepsItsPermissions)
+{
+    fs::permissions(state.DataFilePath, fs::perms::owner_read | fs::perms::owner_write);
+    SaveDataFile(state);
+    EXPECT_EQ(fs::status(state.DataFilePath).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(SafeWriteTest, SettingsAndCopiesAreWrittenTheSameSafeWay)
+{
+    const fs::path settings = folder.write("settings.txt", "old settings\r\n");
+    {
+        FileSizeLimit limit(4);
+        EXPECT_THROW(writeSettings(settings, Settings{}), StoreError);
+        EXPECT_THROW(CopyDataFile(state, folder.file("BackUp_work.bcn")), StoreError);
+    }
+    EXPECT_EQ(readFile(settings), "old settings\r\n");
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_work.bcn")));
+}
+
+} // namespace

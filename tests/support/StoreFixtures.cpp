@@ -1,0 +1,33 @@
+#include "support/StoreFixtures.h"
+
+namespace testing_support {
+
+int addMaster(store::AppState& state, std::string status, std::string content)
+{
+    store::Record& record = state.Records.emplace_back();
+    record.Id = static_cast<std::int16_t>(store::upperBound(state.Records));
+    record.Status = store::paddedStatus(status);
+    record.Content = std::move(content);
+    return record.Id;
+}
+
+int addSub(store::AppState& state, int master, std::string content)
+{
+    store::Record& record = state.Records.emplace_back();
+    record.Id = static_cast<std::int16_t>(store::upperBound(state.Records));
+    record.Parent = static_cast<std::int16_t>(master);
+    record.Content = std::move(content);
+    return record.Id;
+}
+
+void openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted,
+              const std::string& password)
+{
+    state.DataFilePath = path;
+    state.FileEncrypted = encrypted;
+    state.FilePassword = password;
+    RecordingReporter reporter;
+    store::LoadDataFile(state, path, reporter);
+}
+
+} // namespace testing_support

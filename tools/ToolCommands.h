@@ -1,0 +1,18 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tools {
+
+// Exit codes of brindlecase-tool.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFileError = 1;  // a file could not be loaded, saved or converted
+inline constexpr int kExitUsage = 2;
+
+// Runs one command line (without the program name); output goes to `out`, messages
+// to `err`, both UTF-8.
+int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+} // namespace tools
