@@ -4,6 +4,7 @@
 #include "store/LineCipher.h"
 #include "store/SafeFile.h"
 #include "store/StoreError.h"
+#include "store/TextLines.h"
 
 #include <algorithm>
 #include <cstring>
@@ -130,26 +131,6 @@ private:
     std::string plain_;
 };
 
-// Calls `action` with every line of `bytes`. Lines end with CR LF, LF or CR; a
-// last line without an ending counts too.
-template <typename Action>
-void forEachLine(std::string_view bytes, Action&& action)
-{
-    const char* p = bytes.data();
-    const char* const end = p + bytes.size();
-    while (p < end) {
-        const char* lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
-            ++lineEnd;
-        action(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
-        p = lineEnd;
-        if (p < end && *p == '\r')
-            ++p;
-        if (p < end && *p == '\n')
-            ++p;
-    }
-}
-
 void writeLine(AppState& state, std::string_view line)
 {
     std::string& out = state.OutStream->buffer();
@@ -184,10 +165,9 @@ void writeWholeFile(AppState& state, Write&& write)
 
 void reloadWrittenFile(AppState& state)
 {
-    const std::string bytes = readWholeFile(state.DataFilePath);
     state.Records = emptyRecords();
     LineDecoder decoder(state);
-    forEachLine(bytes, [&](std::string_view line) { decoder.decode(line); });
+    forEachFileLine(state.DataFilePath, [&](std::string_view line) { decoder.decode(line); });
 }
 
 } // namespace
@@ -218,9 +198,8 @@ bool LoadDataFile(AppState& state, const fs::path& path, LoadReporter& reporter)
     state.Records = emptyRecords();
     state.PasswordAccepted = false;
     try {
-        const std::string bytes = readWholeFile(path);
         LineDecoder decoder(state);
-        forEachLine(bytes, [&](std::string_view line) {
+        forEachFileLine(path, [&](std::string_view line) {
             if (!line.empty())
                 decoder.decode(line);
         });

@@ -19,11 +19,10 @@ void forEachRecordLine(const Record& record, int id, int parent, LineSink&& sink
     line += record.Content;
     sink(std::string_view(line));
     for (int kind = 1; kind <= kLinkKindCount; ++kind) {
-        const LinkList& list = record.links(static_cast<LinkKind>(kind));
-        for (std::size_t entry = 1; entry < list.size(); ++entry) {
+        for (const std::string& entry : record.links(static_cast<LinkKind>(kind))) {
             line.resize(keyLength);
             line += lineType(static_cast<LinkKind>(kind));
-            line += list[entry];
+            line += entry;
             sink(std::string_view(line));
         }
     }

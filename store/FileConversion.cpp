@@ -3,6 +3,7 @@
 #include "store/LineCipher.h"
 #include "store/SafeFile.h"
 #include "store/StoreError.h"
+#include "store/TextLines.h"
 
 #include <string_view>
 
@@ -24,12 +25,7 @@ std::string convertLines(std::string_view bytes, Conversion conversion, const st
     std::string out;
     out.reserve(conversion == Conversion::Enciphered ? bytes.size() * 4 : bytes.size() / 3);
     std::string plain;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos)
-            end = bytes.size();
-        const std::string_view line = bytes.substr(start, end - start);
+    forEachLine(bytes, [&](std::string_view line) {
         if (!line.empty()) {
             if (conversion == Conversion::Enciphered) {
                 cipher.appendEnciphered(out, line);
@@ -39,12 +35,7 @@ std::string convertLines(std::string_view bytes, Conversion conversion, const st
             }
         }
         out += "\r\n";
-        start = end;
-        if (start < bytes.size() && bytes[start] == '\r')
-            ++start;
-        if (start < bytes.size() && bytes[start] == '\n')
-            ++start;
-    }
+    });
     return out;
 }
 

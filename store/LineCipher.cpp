@@ -59,37 +59,63 @@ char codeToChar(std::string_view piece)
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Unscrambles `stored` into `out`; pieces of three digits take the fast road, any
-// other width goes through the general number conversion.
-void unscrambleInto(std::string_view stored, std::string& out)
+// True when the four bytes at p are three digits and a comma, the form every
+// writer gives a code; `code` is then their value.
+bool isThreeDigitPiece(const char* p, int& code)
 {
-    out.clear();
+    std::uint32_t v;
+    std::memcpy(&v, p, 4);
+    const std::uint32_t bytes = v; // p[0] is the low byte on the machines we build for
+    const bool digits = (bytes & 0x00F0F0F0u) == 0x00303030u && ((bytes + 0x00060606u) & 0x00F0F0F0u) == 0x00303030u;
+    if (!digits || (bytes >> 24) != ',')
+        return false;
+    code = static_cast<int>((bytes & 0xF) * 100 + ((bytes >> 8) & 0xF) * 10 + ((bytes >> 16) & 0xF));
+    return true;
+}
+
+// Unscrambles `stored` into `dest`, combining each code with its key byte when
+// `key` is given; returns the number of characters. Pieces of three digits take
+// the fast road, any other width goes through the general conversion.
+std::size_t unscramble(std::string_view stored, char* dest, const std::uint8_t* key)
+{
     if (stored.empty())
-        return;
-    out.reserve(stored.size() / 4 + 1);
+        return 0;
+    if (stored.back() == ',')
+        codeToChar(std::string_view()); // a trailing comma: an empty last piece
     const char* p = stored.data();
     const char* const end = p + stored.size();
+    std::size_t count = 0;
+    auto put = [&](int code) {
+        if (code > 255)
+            throwBadCode(std::to_string(code));
+        dest[count] = static_cast<char>(key ? code ^ key[count] : code);
+        ++count;
+    };
     for (;;) {
-        if (end - p >= 3 && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])
-            && (end - p == 3 || p[3] == ',')) {
-            const int code = (p[0] - '0') * 100 + (p[1] - '0') * 10 + (p[2] - '0');
-            if (code > 255)
-                throwBadCode(std::string_view(p, 3));
-            out += static_cast<char>(code);
-            p += 3;
-        } else {
-            const char* comma = static_cast<const char*>(std::memchr(p, ',', end - p));
-            const char* pieceEnd = comma ? comma : end;
-            out += codeToChar(std::string_view(p, pieceEnd - p));
-            p = pieceEnd;
+        int code = 0;
+        while (end - p >= 4 && isThreeDigitPiece(p, code)) {
+            put(code);
+            p += 4;
         }
         if (p == end)
-            return;
-        ++p; // the comma
-        if (p == end) {
-            codeToChar(std::string_view()); // a trailing comma: an empty piece
+            return count;
+        if (end - p == 3 && isDigit(p[0]) && isDigit(p[1]) && isDigit(p[2])) { // the last code
+            put((p[0] - '0') * 100 + (p[1] - '0') * 10 + (p[2] - '0'));
+            return count;
         }
+        const char* comma = static_cast<const char*>(std::memchr(p, ',', static_cast<std::size_t>(end - p)));
+        const char* pieceEnd = comma ? comma : end;
+        put(static_cast<unsigned char>(codeToChar(std::string_view(p, static_cast<std::size_t>(pieceEnd - p)))));
+        if (!comma)
+            return count;
+        p = comma + 1;
     }
+}
+
+// The most characters a stored line can give: a digit and a comma each.
+std::size_t maxCodes(std::string_view stored)
+{
+    return stored.size() / 2 + 1;
 }
 
 } // namespace
@@ -135,8 +161,11 @@ void LineCipher::appendEnciphered(std::string& out, std::string_view plain)
 
 void LineCipher::decipherStored(std::string_view stored, std::string& out)
 {
-    unscrambleInto(stored, out);
-    apply(out.data(), out.size());
+    const std::size_t most = maxCodes(stored);
+    if (scratch_.size() < most)
+        scratch_.resize(std::max(most, scratch_.size() * 2));
+    const std::size_t count = unscramble(stored, scratch_.data(), keys_.keys(most));
+    out.assign(scratch_.data(), count);
 }
 
 std::string EncipherLine(std::string_view text, std::string_view password)
@@ -159,8 +188,8 @@ std::string ScrambleLine(std::string_view text)
 
 std::string UnscrambleLine(std::string_view text)
 {
-    std::string out;
-    unscrambleInto(text, out);
+    std::string out(maxCodes(text), '\0');
+    out.resize(unscramble(text, out.data(), nullptr));
     return out;
 }
 

@@ -39,6 +39,7 @@ public:
 
 private:
     KeyStream keys_;
+    std::vector<char> scratch_;
 };
 
 // The documented single-line routines.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/LinkList.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,18 +17,16 @@ inline constexpr char kLineBreakMark = '\xAC';
 enum class LinkKind : int { Email = 1, Folders = 2, Files = 3, Web = 4 };
 inline constexpr int kLinkKindCount = 4;
 
-// A link list: element 0 is an empty placeholder, the entries are 1 to upperBound.
-using LinkList = std::vector<std::string>;
 
 struct Record {
     std::int16_t Id = 0;
     std::int16_t Parent = 0;  // 0 for a master record, else the master's index
     std::string Status;       // masters: as stored, normally padded to 10 characters
     std::string Content;      // name, mark, note lines separated by the mark
-    LinkList Emails{std::string()};
-    LinkList Folders{std::string()};
-    LinkList Files{std::string()};
-    LinkList WebLinks{std::string()};
+    LinkList Emails;
+    LinkList Folders;
+    LinkList Files;
+    LinkList WebLinks;
 
     bool isMaster() const { return Parent == 0; }
     LinkList& links(LinkKind kind);
@@ -44,7 +44,6 @@ inline constexpr int kMaxIndex = 32767;
 Records emptyRecords();
 
 inline int upperBound(const Records& records) { return static_cast<int>(records.size()) - 1; }
-inline int upperBound(const LinkList& list) { return static_cast<int>(list.size()) - 1; }
 
 // The file line type ("02".."05") and the tab caption word of a link kind.
 std::string_view lineType(LinkKind kind);

@@ -3,6 +3,7 @@
 #include "store/LegacyNumbers.h"
 #include "store/SafeFile.h"
 #include "store/StoreError.h"
+#include "store/TextLines.h"
 
 #include <cstdio>
 #include <optional>
@@ -21,17 +22,7 @@ std::vector<std::string> readValueLines(const fs::path& file)
 {
     const std::string bytes = readWholeFile(file);
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string::npos)
-            end = bytes.size();
-        std::string_view line(bytes.data() + start, end - start);
-        lines.emplace_back(line.substr(0, line.find(',')));
-        start = end + 1;
-        if (end < bytes.size() && bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n')
-            ++start;
-    }
+    forEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line.substr(0, line.find(','))); });
     return lines;
 }
 

@@ -27,9 +27,9 @@ ordered_json noteLines(std::string_view content)
 ordered_json linkPairs(const store::LinkList& list)
 {
     ordered_json pairs = ordered_json::array();
-    for (std::size_t i = 1; i < list.size(); ++i) {
-        pairs.push_back({{"description", utf8(store::linkDescription(list[i]))},
-                         {"target", utf8(store::linkTarget(list[i]))}});
+    for (const std::string& entry : list) {
+        pairs.push_back({{"description", utf8(store::linkDescription(entry))},
+                         {"target", utf8(store::linkTarget(entry))}});
     }
     return pairs;
 }

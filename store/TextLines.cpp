@@ -1,0 +1,92 @@
+#include "store/TextLines.h"
+
+#include "store/StoreError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <memory>
+#include <unistd.h>
+
+namespace store {
+namespace {
+
+constexpr std::size_t kBlockSize = 1 << 20;
+
+// Where the complete lines of `bytes` end: after its last LF, or after its last CR
+// when that CR is not the final byte (a final CR may be the first half of CR LF).
+std::size_t completeLinesEnd(std::string_view bytes)
+{
+    const std::size_t lastBreak = bytes.find_last_of("\r\n");
+    if (lastBreak == std::string_view::npos)
+        return 0;
+    if (bytes[lastBreak] == '\r' && lastBreak + 1 == bytes.size()) {
+        const std::size_t before = lastBreak == 0 ? std::string_view::npos : bytes.find_last_of("\r\n", lastBreak - 1);
+        return before == std::string_view::npos ? 0 : before + 1;
+    }
+    return lastBreak + 1;
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(const std::filesystem::path& path) : path_(path), fd_(::open(path.c_str(), O_RDONLY))
+    {
+        if (fd_ < 0)
+            fail(errno);
+    }
+    ~FileHandle() { ::close(fd_); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    std::size_t read(char* into, std::size_t count)
+    {
+        for (;;) {
+            const ssize_t got = ::read(fd_, into, count);
+            if (got >= 0)
+                return static_cast<std::size_t>(got);
+            if (errno != EINTR)
+                fail(errno);
+        }
+    }
+
+private:
+    [[noreturn]] void fail(int error) const
+    {
+        std::string cause = std::strerror(error);
+        if (!cause.empty())
+            cause[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(cause[0])));
+        throw StoreError(ErrorKind::File, "Could not read the file '" + path_.string() + "': " + cause + ".");
+    }
+
+    std::filesystem::path path_;
+    int fd_;
+};
+
+} // namespace
+
+void forEachFileLine(const std::filesystem::path& path, const std::function<void(std::string_view)>& action)
+{
+    FileHandle file(path);
+    std::size_t capacity = kBlockSize;
+    std::unique_ptr<char[]> block(new char[capacity]);
+    std::size_t held = 0; // bytes of a line not yet complete, at the block's start
+    for (;;) {
+        if (held == capacity) { // one line longer than the block
+            std::unique_ptr<char[]> bigger(new char[capacity * 2]);
+            std::memcpy(bigger.get(), block.get(), held);
+            block = std::move(bigger);
+            capacity *= 2;
+        }
+        const std::size_t got = file.read(block.get() + held, capacity - held);
+        const std::string_view bytes(block.get(), held + got);
+        if (got == 0) {
+            forEachLine(bytes, action);
+            return;
+        }
+        const std::size_t complete = completeLinesEnd(bytes);
+        forEachLine(bytes.substr(0, complete), action);
+        held = bytes.size() - complete;
+        std::memmove(block.get(), block.get() + complete, held);
+    }
+}
+
+} // namespace store
