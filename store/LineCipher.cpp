@@ -9,6 +9,10 @@
 #include <cstring>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace store {
 namespace {
 
@@ -73,6 +77,45 @@ bool isThreeDigitPiece(const char* p, int& code)
     return true;
 }
 
+#if defined(__SSE2__)
+// Reads four pieces at once when the sixteen bytes at p are four codes of three
+// digits, each with its comma, and none above 255; their values go to `codes`,
+// the first in the low byte. Anything else is left to the piece-by-piece road.
+bool isFourThreeDigitPieces(const char* p, std::uint32_t& codes)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i commaPlaces = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    const __m128i values = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+    const __m128i nine = _mm_set1_epi8(9);
+    const __m128i isDigit = _mm_cmpeq_epi8(_mm_max_epu8(values, nine), nine);
+    const __m128i isComma = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(','));
+    const __m128i fits = _mm_or_si128(_mm_andnot_si128(commaPlaces, isDigit), _mm_and_si128(commaPlaces, isComma));
+    if (_mm_movemask_epi8(fits) != 0xFFFF)
+        return false;
+
+    // Widen the digits to 16 bits and weigh them 100, 10, 1 (the comma 0).
+    const __m128i digits = _mm_andnot_si128(commaPlaces, values);
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i weights = _mm_setr_epi16(100, 10, 1, 0, 100, 10, 1, 0);
+    const __m128i low = _mm_madd_epi16(_mm_unpacklo_epi8(digits, zero), weights);
+    const __m128i high = _mm_madd_epi16(_mm_unpackhi_epi8(digits, zero), weights);
+    // Each piece is now two 32-bit halves; add them and line the four sums up.
+    const __m128i lowSums = _mm_shuffle_epi32(_mm_add_epi32(low, _mm_srli_epi64(low, 32)), _MM_SHUFFLE(3, 1, 2, 0));
+    const __m128i highSums = _mm_shuffle_epi32(_mm_add_epi32(high, _mm_srli_epi64(high, 32)), _MM_SHUFFLE(3, 1, 2, 0));
+    const __m128i sums = _mm_unpacklo_epi64(lowSums, highSums);
+    if (_mm_movemask_epi8(_mm_cmpgt_epi32(sums, _mm_set1_epi32(255))) != 0)
+        return false;
+    const __m128i words = _mm_packs_epi32(sums, sums);
+    codes = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(words, words)));
+    return true;
+}
+#else
+bool isFourThreeDigitPieces(const char*, std::uint32_t&)
+{
+    return false;
+}
+#endif
+
 // Unscrambles `stored` into `dest`, combining each code with its key byte when
 // `key` is given; returns the number of characters. Pieces of three digits take
 // the fast road, any other width goes through the general conversion.
@@ -92,6 +135,17 @@ std::size_t unscramble(std::string_view stored, char* dest, const std::uint8_t* 
         ++count;
     };
     for (;;) {
+        std::uint32_t four = 0;
+        while (end - p >= 16 && isFourThreeDigitPieces(p, four)) {
+            if (key) {
+                std::uint32_t keyBytes;
+                std::memcpy(&keyBytes, key + count, 4);
+                four ^= keyBytes;
+            }
+            std::memcpy(dest + count, &four, 4);
+            count += 4;
+            p += 16;
+        }
         int code = 0;
         while (end - p >= 4 && isThreeDigitPiece(p, code)) {
             put(code);

@@ -100,6 +100,29 @@ TEST(Scramble, WritesThreeDigitCodesAndReadsAnyWidth)
     EXPECT_EQ(UnscrambleLine(ScrambleLine(everyByte)), everyByte);
 }
 
+// Long lines are read several codes at a time; a piece of another width or a
+// code out of range anywhere in them must be seen just the same.
+TEST(Scramble, LongLinesMixPieceWidthsAndStillRejectBadCodes)
+{
+    std::string expected;
+    std::string stored;
+    for (int i = 0; i < 64; ++i) {
+        const int code = (i * 37) % 256;
+        expected += static_cast<char>(code);
+        stored += (i == 21 ? std::to_string(code) : ScrambleLine(std::string(1, static_cast<char>(code)))) + ",";
+    }
+    stored.pop_back();
+    EXPECT_EQ(UnscrambleLine(stored), expected);
+
+    for (std::size_t bad : {0u, 5u, 40u, 63u}) {
+        std::string line = ScrambleLine(expected);
+        line.replace(bad * 4, 3, "256");
+        EXPECT_THROW(UnscrambleLine(line), StoreError) << "code " << bad;
+        line.replace(bad * 4, 3, "0a0");
+        EXPECT_THROW(UnscrambleLine(line), StoreError) << "code " << bad;
+    }
+}
+
 TEST(Scramble, RejectsWhatIsNotAListOfCodes)
 {
     EXPECT_THROW(ScrambleLine(""), StoreError);
