@@ -3,10 +3,12 @@
 #include "store/Record.h"
 #include "store/Settings.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace store {
 
@@ -34,6 +36,26 @@ struct AppState {
     std::int16_t CurrentLinkKind = 0;
 
     store::Settings Settings;
+
+    // The five shades of the colour scheme in use (0x00BBGGRR, red in the low
+    // byte); all 0 (black) until a scheme is applied. Index 0 is shade 1.
+    std::array<std::uint32_t, 5> Shades{};
+
+    // The main window's opacity, 0 (invisible) to 255 (opaque).
+    int TransparencyLevel = 255;
+
+    // The e-mail group: element 0 is an empty placeholder.
+    std::vector<std::string> EmailGroup{std::string()};
+
+    // The link last clicked in the link rows, handed to the link windows.
+    std::string SelectedLinkDescription;
+    std::string SelectedLinkTarget;
+    std::int16_t SelectedLinkIndex = 0;
+    bool EditingLink = false;
+
+    // True when the password window is to open the chosen file, false when it is
+    // to encipher or decipher it.
+    bool OpenAfterPassword = false;
 
     // The folder of the program: settings, pages, sounds and pictures live there.
     std::filesystem::path ProgramFolder;

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace testing_support {
+
+// What the windows would have shown or played, kept for the test to look at.
+class FakeMessages : public platform::MessageBoxes {
+public:
+    void information(QWidget*, const QString& title, const QString& text) override
+    {
+        titles.push_back(title);
+        texts.push_back(text);
+    }
+    std::vector<QString> titles;
+    std::vector<QString> texts;
+};
+
+class FakeTray : public platform::TrayIcon {
+public:
+    bool isAvailable() const override { return available; }
+    void add(const QIcon&, const QString& tipText, std::function<void(int)> onMessage) override
+    {
+        tip = tipText;
+        handler = std::move(onMessage);
+        shown = true;
+        ++adds;
+    }
+    void remove() override { shown = false; }
+    bool isShown() const override { return shown; }
+    void send(int code) { handler(code); }
+
+    bool available = true;
+    bool shown = false;
+    int adds = 0;
+    QString tip;
+    std::function<void(int)> handler;
+};
+
+class FakeSounds : public platform::ClickSounds {
+public:
+    void play(int sound) override { played.push_back(sound); }
+    std::vector<int> played;
+};
+
+struct FakePlatform {
+    FakeMessages messages;
+    FakeTray tray;
+    FakeSounds sounds;
+    platform::Services services() { return {messages, tray, sounds}; }
+};
+
+} // namespace testing_support

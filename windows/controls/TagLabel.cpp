@@ -1,0 +1,115 @@
+#include "windows/controls/TagLabel.h"
+
+#include "windows/controls/Colours.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace windows {
+
+TagLabel::TagLabel(const QString& objectName, QWidget* parent) : QLabel(parent)
+{
+    setObjectName(objectName);
+    setAccessibleName(objectName);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    applyColours();
+}
+
+void TagLabel::setCaption(const QString& caption)
+{
+    setText(caption);
+    if (toolTip().isEmpty() || !caption.trimmed().isEmpty())
+        setAccessibleName(caption.trimmed().isEmpty() ? (toolTip().isEmpty() ? objectName() : toolTip())
+                                                       : caption.trimmed());
+}
+
+void TagLabel::setForeColour(std::uint32_t colour)
+{
+    foreColour_ = colour;
+    applyColours();
+}
+
+void TagLabel::setBackColour(std::uint32_t colour)
+{
+    backColour_ = colour;
+    applyColours();
+}
+
+void TagLabel::applyColours()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, fromColourRef(backColour_));
+    colours.setColor(QPalette::WindowText, fromColourRef(foreColour_));
+    // A disabled button keeps the scheme's look, dimmed by its text only.
+    QColor dimmed = fromColourRef(foreColour_);
+    dimmed.setAlphaF(0.45);
+    colours.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
+    colours.setColor(QPalette::Disabled, QPalette::Window, fromColourRef(backColour_));
+    setPalette(colours);
+}
+
+void TagLabel::mousePressEvent(QMouseEvent* event)
+{
+    pressedInside_ = event->button() == Qt::LeftButton;
+    emit pressed(event->button(), event->position().toPoint());
+    event->accept(); // the window behind the label does not see it
+
+}
+
+void TagLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    event->accept();
+    if (click && isEnabled())
+        emit clicked();
+}
+
+void TagLabel::mouseMoveEvent(QMouseEvent* event)
+{
+    emit pointerMoved(event->buttons(), event->position().toPoint());
+    event->accept(); // a move over a label is not a move over the background
+
+}
+
+FrameShape::FrameShape(const QString& objectName, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(objectName);
+    setAccessibleName(objectName);
+    setAttribute(Qt::WA_TransparentForMouseEvents, false);
+}
+
+void FrameShape::setBorderColour(std::uint32_t colour)
+{
+    border_ = colour;
+    update();
+}
+
+void FrameShape::setFillColour(std::uint32_t colour)
+{
+    fill_ = colour;
+    filled_ = true;
+    update();
+}
+
+void FrameShape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (filled_)
+        painter.fillRect(rect(), fromColourRef(fill_));
+    painter.setPen(fromColourRef(border_));
+    if (height() <= 2 || width() <= 2)
+        painter.fillRect(rect(), fromColourRef(border_)); // a rule
+    else
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void FrameShape::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace windows

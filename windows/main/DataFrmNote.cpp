@@ -1,0 +1,156 @@
+// The note box with its typewriter display, and the small buttons of the side
+// strip: sound, transparency, reports, help, the file menu and hide.
+
+#include "windows/main/DataFrm.h"
+
+#include "store/Record.h"
+#include "windows/WindowOwner.h"
+#include "windows/controls/ColourSchemes.h"
+#include "windows/controls/Text.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+
+namespace windows {
+
+void DataFrm::startNoteDisplay(const std::string& storedText)
+{
+    noteText_ = toQString(store::StoredToText(storedText));
+    typewriterPosition_ = 1;
+    Timer1.start();
+}
+
+// The box shows line breaks as single characters; the note text keeps CR LF as
+// the record holds it, and the typewriter counts its characters that way.
+static QString shownText(const QString& noteText)
+{
+    QString shown = noteText;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+void DataFrm::Timer1_Timer()
+{
+    Label2[5]->show();
+    FileNote->setFocus();
+    if (!state_.Settings.TypewriterNote) {
+        FileNote->setPlainText(shownText(noteText_));
+        Timer1.stop();
+        return;
+    }
+    if (typewriterPosition_ >= 1 && typewriterPosition_ <= noteText_.size()) {
+        const QChar next = noteText_.at(typewriterPosition_ - 1);
+        if (next != QLatin1Char('\r')) {
+            QTextCursor end = FileNote->textCursor();
+            end.movePosition(QTextCursor::End);
+            end.insertText(QString(next));
+            FileNote->setTextCursor(end);
+        }
+    }
+    ++typewriterPosition_;
+    if (typewriterPosition_ >= noteText_.size()) {
+        Label2[5]->hide();
+        FileNote->setPlainText(shownText(noteText_));
+        FileNote->moveCursor(QTextCursor::End);
+        Timer1.stop();
+    }
+}
+
+bool DataFrm::FileNote_KeyPress(int)
+{
+    if (!Timer1.isActive())
+        return false;
+    typewriterPosition_ = static_cast<int>(noteText_.size()) - 1;
+    playSound(3);
+    return true;
+}
+
+void DataFrm::FileNote_Change()
+{
+    if (!PendingMaster && !PendingSub && state_.CurrentMaster == -1 && state_.CurrentSub == -1) {
+        if (!FileNote->document()->isEmpty()) {
+            const QSignalBlocker quiet(FileNote);
+            FileNote->clear();
+        }
+    }
+    if (!Timer1.isActive())
+        Label1[6]->setEnabled(true);
+}
+
+void DataFrm::setSoundPicture()
+{
+    const int scheme = state_.Settings.ColourScheme;
+    if (!isScheme(scheme))
+        return;
+    Image2->setPixmap(state_.Settings.SoundOn ? playPictures_[scheme] : pausePictures_[scheme]);
+    Image2->setAccessibleName(state_.Settings.SoundOn ? QStringLiteral("sound on") : QStringLiteral("sound off"));
+}
+
+void DataFrm::Image2_Click()
+{
+    state_.Settings.SoundOn = !state_.Settings.SoundOn;
+    setSoundPicture();
+    writeSettings();
+}
+
+void DataFrm::Label3_Click(int Index)
+{
+    state_.TransparencyLevel = 255 - 10 * Index;
+    platform::SetWindowOpacity(this, state_.TransparencyLevel);
+    for (int i = 0; i < 10; ++i)
+        Shape3[i]->setFillColour(i <= Index ? shade(2) : shade(4));
+}
+
+// The report pages come with the report writers; until then the buttons check
+// their condition and stop.
+void DataFrm::Image4_Click(int Index)
+{
+    if (Index == 0 && state_.CurrentMaster < 0)
+        return;
+    if (Index != 0 && store::upperBound(state_.Records) < 1)
+        return;
+}
+
+// The preview window comes with the report pages; until then help and about only
+// set what the preview window will show.
+void DataFrm::Image7_Click()
+{
+    state_.SelectedLinkDescription = "Brindlecase 2008 - Help";
+    state_.SelectedLinkTarget = (state_.ProgramFolder / "help" / "index.htm").string();
+}
+
+void DataFrm::Label8_Click()
+{
+    state_.SelectedLinkDescription = "About Brindlecase";
+    state_.SelectedLinkTarget = (state_.ProgramFolder / "About.htm").string();
+}
+
+void DataFrm::Image1_Click()
+{
+    Label6->show();
+    Label8->show();
+    Label6->raise();
+    Label8->raise();
+}
+
+void DataFrm::Label6_Click()
+{
+    services_.tray.remove();
+    QApplication::quit();
+}
+
+void DataFrm::Label4_Click()
+{
+    if (services_.tray.isShown())
+        hide();
+    else
+        showMinimized(); // no tray to come back from: the task bar does it
+}
+
+// The link-kind tabs and the record commands are wired here; what each does is
+// added with the record commands.
+void DataFrm::Label1_Click(int)
+{
+}
+
+} // namespace windows

@@ -1,0 +1,288 @@
+#include "windows/start/StartUpFrm.h"
+
+#include "store/DataFile.h"
+#include "store/Settings.h"
+#include "windows/WindowOwner.h"
+#include "windows/controls/ColourSchemes.h"
+#include "windows/controls/Colours.h"
+#include "windows/main/DataFrm.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QStorageInfo>
+
+namespace windows {
+namespace {
+
+const QStringList kDataFilePattern = {QStringLiteral("*.bcy"), QStringLiteral("*.bcn")};
+
+// The roots the drive list offers: the file system root, the home folder's volume
+// and every mounted volume a user would keep files on.
+QStringList driveRoots()
+{
+    QStringList roots = {QDir::rootPath()};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (volume.isValid() && volume.isReady() && !roots.contains(root)
+            && (root.startsWith(QStringLiteral("/media")) || root.startsWith(QStringLiteral("/mnt"))
+                || root.startsWith(QStringLiteral("/home"))))
+            roots.push_back(root);
+    }
+    return roots;
+}
+
+QString driveOf(const QString& folder, const QStringList& roots)
+{
+    QString best = QDir::rootPath();
+    for (const QString& root : roots) {
+        if (folder.startsWith(root) && root.size() > best.size())
+            best = root;
+    }
+    return best;
+}
+
+} // namespace
+
+StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
+{
+    setObjectName(QStringLiteral("StartUpFrm"));
+    setWindowTitle(QStringLiteral("brindlecase"));
+    setAccessibleName(QStringLiteral("brindlecase"));
+    setFixedSize(560, 380);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    setWindowIcon(QIcon(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/brindlecase.png"))));
+
+    auto* banner = new QLabel(QStringLiteral("Brindlecase"), this);
+    banner->setObjectName(QStringLiteral("Banner"));
+    QFont big = banner->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    banner->setFont(big);
+    banner->setGeometry(16, 10, 300, 34);
+
+    SearchTxt = new QLineEdit(this);
+    SearchTxt->setObjectName(QStringLiteral("SearchTxt"));
+    SearchTxt->setAccessibleName(QStringLiteral("path"));
+    SearchTxt->setGeometry(16, 52, 528, 24);
+
+    Drive1 = new QComboBox(this);
+    Drive1->setObjectName(QStringLiteral("Drive1"));
+    Drive1->setAccessibleName(QStringLiteral("drive"));
+    Drive1->setGeometry(16, 86, 250, 24);
+    Drive1->addItems(driveRoots());
+    connect(Drive1, &QComboBox::activated, this, [this](int) { Drive1_Change(); });
+
+    Dir1 = new QListWidget(this);
+    Dir1->setObjectName(QStringLiteral("Dir1"));
+    Dir1->setAccessibleName(QStringLiteral("folders"));
+    Dir1->setGeometry(16, 116, 250, 200);
+    connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        setFolder(QDir(folder_).absoluteFilePath(item->data(Qt::UserRole).toString()));
+    });
+
+    File1 = new QListWidget(this);
+    File1->setObjectName(QStringLiteral("File1"));
+    File1->setAccessibleName(QStringLiteral("files"));
+    File1->setGeometry(278, 86, 266, 230);
+    connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(); });
+    connect(File1, &QListWidget::itemActivated, this, [this](QListWidgetItem*) { Label1_Click(2); });
+
+    Image7 = new TagLabel(QStringLiteral("Image7"), this);
+    Image7->setToolTip(QStringLiteral("help"));
+    Image7->setCaption(QString());
+    Image7->setAutoFillBackground(false);
+    Image7->setPixmap(QPixmap(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/help.png"))));
+    Image7->setGeometry(520, 14, 24, 24);
+    connect(Image7, &TagLabel::clicked, this, &StartUpFrm::Image7_Click);
+
+    const char* captions[] = {"new file", "email file", "open file", "cryption"};
+    const char* tips[] = {"create a new file", "Valid with outlook", "open Brindlecase file", "Encrpt / Decrypt file"};
+    const platform::HandPointer hand(owner.programFolder());
+    hand.applyTo(Image7);
+    for (int i = 0; i < 4; ++i) {
+        const QRect place(16 + 134 * i, 330, 124, 30);
+        Shape1[i] = new FrameShape(QStringLiteral("Shape1_%1").arg(i), this);
+        Shape1[i]->setGeometry(place.adjusted(-2, -2, 2, 2));
+        Shape1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Label1[i] = new TagLabel(QStringLiteral("Label1_%1").arg(i), this);
+        Label1[i]->setToolTip(QString::fromLatin1(tips[i]));
+        Label1[i]->setCaption(QString::fromLatin1(captions[i]));
+        Label1[i]->setAlignment(Qt::AlignCenter);
+        Label1[i]->setGeometry(place);
+        hand.applyTo(Label1[i]);
+        connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
+        connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { hoverButton(i); });
+    }
+    Form_Load();
+}
+
+void StartUpFrm::Form_Load()
+{
+    store::AppState& state = owner_.state();
+    const QString programFolder = owner_.programFolder();
+    Drive1->setCurrentText(driveOf(programFolder, driveRoots()));
+    setFolder(programFolder);
+    store::readStartSettings(store::settingsPath(state.ProgramFolder), state.Settings);
+    state.Shades = schemeShades(state.Settings.ColourScheme, state.Shades);
+    paintButtons();
+}
+
+void StartUpFrm::paintButtons()
+{
+    const store::AppState& state = owner_.state();
+    auto shade = [&](int n) { return state.Shades[static_cast<std::size_t>(n - 1)]; };
+    const bool nine = state.Settings.ColourScheme == 9;
+    for (int i = 0; i < 4; ++i) {
+        Label1[i]->setBackColour(nine ? shade(5) : shade(4));
+        Label1[i]->setForeColour(shade(3));
+        Shape1[i]->setBorderColour(shade(2));
+    }
+    QPalette window = palette();
+    window.setColor(QPalette::Window, fromColourRef(shade(5)));
+    window.setColor(QPalette::WindowText, fromColourRef(nine ? shade(2) : shade(1)));
+    setPalette(window);
+}
+
+void StartUpFrm::hoverButton(int index)
+{
+    const store::AppState& state = owner_.state();
+    auto shade = [&](int n) { return state.Shades[static_cast<std::size_t>(n - 1)]; };
+    const bool nine = state.Settings.ColourScheme == 9;
+    for (int i = 0; i < 4; ++i) {
+        if (nine) {
+            Label1[i]->setBackColour(shade(1));
+            Label1[i]->setForeColour(shade(2));
+        } else {
+            Label1[i]->setBackColour(shade(5));
+        }
+    }
+    if (index < 0)
+        return;
+    if (nine) {
+        Label1[index]->setBackColour(shade(2));
+        Label1[index]->setForeColour(shade(1));
+    } else {
+        Label1[index]->setBackColour(shade(4));
+    }
+}
+
+void StartUpFrm::mouseMoveEvent(QMouseEvent* event)
+{
+    hoverButton(-1);
+    QWidget::mouseMoveEvent(event);
+}
+
+void StartUpFrm::setFolder(const QString& folder)
+{
+    folder_ = QDir::cleanPath(folder);
+    Dir1_Change();
+}
+
+void StartUpFrm::Drive1_Change()
+{
+    setFolder(Drive1->currentText());
+}
+
+void StartUpFrm::Dir1_Change()
+{
+    refreshFolders();
+    refreshFiles();
+    SearchTxt->setText(QDir::toNativeSeparators(folder_));
+}
+
+void StartUpFrm::refreshFolders()
+{
+    Dir1->clear();
+    const QDir dir(folder_);
+    if (!dir.isRoot()) {
+        auto* up = new QListWidgetItem(QStringLiteral(".."), Dir1);
+        up->setData(Qt::UserRole, QStringLiteral(".."));
+    }
+    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        auto* item = new QListWidgetItem(name, Dir1);
+        item->setData(Qt::UserRole, name);
+    }
+}
+
+void StartUpFrm::refreshFiles()
+{
+    File1->clear();
+    File1->addItems(QDir(folder_).entryList(kDataFilePattern, QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+QString StartUpFrm::chosenFile() const
+{
+    const QListWidgetItem* item = File1->currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void StartUpFrm::File1_Click()
+{
+    const QString name = chosenFile();
+    QString path = folder_;
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    SearchTxt->setText(QDir::toNativeSeparators(path + name));
+    if (name.size() > 3) {
+        const QString ending = name.right(3);
+        Label1[3]->setCaption(ending == QLatin1String("bcy")   ? QStringLiteral("decrypt file")
+                              : ending == QLatin1String("bcn") ? QStringLiteral("encrypt file")
+                                                               : QStringLiteral("cryption"));
+    }
+}
+
+void StartUpFrm::Label1_Click(int Index)
+{
+    // "new file", "email file" and "cryption" open windows that come with the new
+    // file, mail and password features.
+    if (Index == 2)
+        openFile();
+}
+
+void StartUpFrm::Image7_Click()
+{
+    store::AppState& state = owner_.state();
+    state.SelectedLinkDescription = "Brindlecase 2008 - Help";
+    state.SelectedLinkTarget = (state.ProgramFolder / "help" / "index.htm").string();
+}
+
+void StartUpFrm::openFile()
+{
+    store::AppState& state = owner_.state();
+    const QString path = SearchTxt->text();
+    state.DataFilePath = QDir::fromNativeSeparators(path).toStdString();
+    const QString ending = path.right(3);
+    if (ending != QLatin1String("bcy") && ending != QLatin1String("bcn")) {
+        owner_.services().messages.information(this, QStringLiteral("Brindlecase"), QStringLiteral("Invalid fle type"));
+        return;
+    }
+    if (ending == QLatin1String("bcy")) {
+        state.FileEncrypted = true;
+        state.OpenAfterPassword = true;
+        return; // the password window opens enciphered files
+    }
+    state.FileEncrypted = false;
+    DataFrm& main = owner_.dataFrm();
+    main.show();
+    if (!main.LoadDataFile(state.DataFilePath))
+        return;
+    const QString chosen = chosenFile();
+    if (!chosen.startsWith(QLatin1String("BackUp_"))) {
+        const std::filesystem::path backup =
+            std::filesystem::path(folder_.toStdString()) / ("BackUp_" + chosen.toStdString());
+        try {
+            store::CopyDataFile(state, backup);
+        } catch (const std::exception& error) {
+            owner_.services().messages.information(this, QStringLiteral("Brindlecase"),
+                                                   QString::fromStdString(error.what()));
+        }
+    }
+    owner_.unloadStartUp();
+}
+
+} // namespace windows

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "windows/controls/TagLabel.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+
+namespace windows {
+
+class WindowOwner;
+
+// The start window: pick a data file from a drive, a folder and a file list, then
+// open it, create a new one, mail it, or encipher / decipher it.
+class StartUpFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit StartUpFrm(WindowOwner& owner);
+
+    void Drive1_Change();
+    void Dir1_Change();
+    void File1_Click();
+    void Label1_Click(int Index);
+    void Image7_Click();
+
+    // The folder the folder list shows, and the file chosen in the file list ("").
+    QString folderPath() const { return folder_; }
+    QString chosenFile() const;
+    void setFolder(const QString& folder);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void Form_Load();
+    void openFile();
+    void paintButtons();
+    void hoverButton(int index);
+    void refreshFolders();
+    void refreshFiles();
+
+    WindowOwner& owner_;
+    QString folder_;
+    QLineEdit* SearchTxt = nullptr;
+    QComboBox* Drive1 = nullptr;
+    QListWidget* Dir1 = nullptr;
+    QListWidget* File1 = nullptr;
+    TagLabel* Image7 = nullptr;
+    std::array<TagLabel*, 4> Label1{};
+    std::array<FrameShape*, 4> Shape1{};
+};
+
+} // namespace windows
