@@ -74,6 +74,20 @@ TEST_F(StartUpFrmTest, TheCryptionButtonNamesWhatItWouldDo)
     EXPECT_EQ(cryption->text(), "cryption");
 }
 
+TEST_F(StartUpFrmTest, ChoosingAFileWithTheKeysOpensItWithEnter)
+{
+    harness.folder.write("a.bcn", kPlainFile);
+    harness.folder.write("b.bcn", kPlainFile);
+    start();
+    files()->setFocus();
+    QTest::keyClick(files(), Qt::Key_Down);
+    QTest::keyClick(files(), Qt::Key_Down);
+    EXPECT_EQ(path()->text(), QString::fromStdString((harness.folder.path() / "b.bcn").string()));
+    QTest::keyClick(files(), Qt::Key_Return);
+    EXPECT_TRUE(harness.owner->isDataFrmLoaded());
+    EXPECT_EQ(readFile(harness.folder.file("BackUp_b.bcn")), kPlainFile);
+}
+
 TEST_F(StartUpFrmTest, OtherFileTypesAreRefused)
 {
     harness.folder.write("OLD.BCN", kPlainFile);

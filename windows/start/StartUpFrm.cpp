@@ -89,7 +89,12 @@ StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
     File1->setObjectName(QStringLiteral("File1"));
     File1->setAccessibleName(QStringLiteral("files"));
     File1->setGeometry(278, 86, 266, 230);
+    // A file chosen with the mouse or with the arrow keys counts as a click.
     connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(); });
+    connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* now) {
+        if (now)
+            File1_Click();
+    });
     connect(File1, &QListWidget::itemActivated, this, [this](QListWidgetItem*) { Label1_Click(2); });
 
     Image7 = new TagLabel(QStringLiteral("Image7"), this);
@@ -218,7 +223,7 @@ void StartUpFrm::refreshFiles()
 QString StartUpFrm::chosenFile() const
 {
     const QListWidgetItem* item = File1->currentItem();
-    return item && item->isSelected() ? item->text() : QString();
+    return item ? item->text() : QString();
 }
 
 void StartUpFrm::File1_Click()
