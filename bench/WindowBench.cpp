@@ -34,6 +34,11 @@ class NoSounds : public platform::ClickSounds {
 public:
     void play(int) override {}
 };
+class FixedClock : public platform::Clock {
+public:
+    QDate currentDate() override { return QDate(2026, 12, 6); }
+    QTime currentTime() override { return QTime(12, 0); }
+};
 
 struct OpenWindow {
     fs::path folder;
@@ -41,6 +46,7 @@ struct OpenWindow {
     QuietMessages messages;
     NoTray tray;
     NoSounds sounds;
+    FixedClock clock;
     std::unique_ptr<windows::WindowOwner> owner;
     windows::DataFrm* window = nullptr;
     QLineEdit* search = nullptr;
@@ -54,7 +60,7 @@ struct OpenWindow {
         state.Records = bench::generateStore();
         state.DataFilePath = folder / "limit.bcn";
         store::SaveDataFile(state);
-        owner = std::make_unique<windows::WindowOwner>(state, platform::Services{messages, tray, sounds});
+        owner = std::make_unique<windows::WindowOwner>(state, platform::Services{messages, tray, sounds, clock});
         window = &owner->dataFrm();
         window->show();
         window->LoadDataFile(state.DataFilePath);

@@ -78,12 +78,19 @@ private:
     std::array<std::unique_ptr<QSoundEffect>, 3> effects_;
 };
 
+class SystemClock : public Clock {
+public:
+    QDate currentDate() override { return QDate::currentDate(); }
+    QTime currentTime() override { return QTime::currentTime(); }
+};
+
 } // namespace
 
 DesktopServices::DesktopServices(const QString& programFolder)
     : messages_(std::make_unique<QtMessageBoxes>()),
       tray_(std::make_unique<QtTrayIcon>()),
-      sounds_(std::make_unique<QtClickSounds>(programFolder))
+      sounds_(std::make_unique<QtClickSounds>(programFolder)),
+      clock_(std::make_unique<SystemClock>())
 {
 }
 
@@ -91,7 +98,7 @@ DesktopServices::~DesktopServices() = default;
 
 Services DesktopServices::services()
 {
-    return {*messages_, *tray_, *sounds_};
+    return {*messages_, *tray_, *sounds_, *clock_};
 }
 
 void SetWindowOpacity(QWidget* window, int level)

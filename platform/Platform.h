@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QDate>
 #include <QPixmap>
+#include <QTime>
 #include <QString>
 
 #include <functional>
@@ -42,12 +44,21 @@ public:
     virtual void play(int sound) = 0;
 };
 
+// The present date and time; each call is a separate reading of the clock.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDate currentDate() = 0;
+    virtual QTime currentTime() = 0;
+};
+
 // Everything that blocks or leaves the process, gathered for the windows; a test
 // hands in fakes.
 struct Services {
     MessageBoxes& messages;
     TrayIcon& tray;
     ClickSounds& sounds;
+    Clock& clock;
 };
 
 // The desktop's own implementations.
@@ -61,6 +72,7 @@ private:
     std::unique_ptr<MessageBoxes> messages_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<ClickSounds> sounds_;
+    std::unique_ptr<Clock> clock_;
 };
 
 // Window opacity from a level 0 (invisible) to 255 (opaque).

@@ -49,11 +49,31 @@ public:
     std::vector<int> played;
 };
 
+// A clock that reads the times it is given, one reading per call, then the last.
+class FakeClock : public platform::Clock {
+public:
+    QDate currentDate() override { return next(dates); }
+    QTime currentTime() override { return next(times); }
+    std::vector<QDate> dates{QDate(2026, 12, 6)};
+    std::vector<QTime> times{QTime(9, 5, 7)};
+
+private:
+    template <typename T>
+    static T next(std::vector<T>& readings)
+    {
+        const T reading = readings.front();
+        if (readings.size() > 1)
+            readings.erase(readings.begin());
+        return reading;
+    }
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeTray tray;
     FakeSounds sounds;
-    platform::Services services() { return {messages, tray, sounds}; }
+    FakeClock clock;
+    platform::Services services() { return {messages, tray, sounds, clock}; }
 };
 
 } // namespace testing_support

@@ -35,6 +35,17 @@ windows::DataFrm& WindowHarness::openData(const std::string& fileBytes, const st
     return main;
 }
 
+windows::DataFrm& WindowHarness::openFile(const std::string& name, const std::string& password, bool encrypted)
+{
+    state.DataFilePath = folder.file(name);
+    state.FileEncrypted = encrypted;
+    state.FilePassword = password;
+    windows::DataFrm& main = owner->dataFrm();
+    main.show();
+    main.LoadDataFile(state.DataFilePath);
+    return main;
+}
+
 void WindowHarness::click(QWidget* control)
 {
     QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());

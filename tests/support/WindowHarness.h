@@ -29,6 +29,10 @@ public:
     // does: the main window is shown and loads it.
     windows::DataFrm& openData(const std::string& fileBytes, const std::string& name = "work.bcn");
 
+    // Opens an existing file of the program folder, enciphered when a password is given.
+    windows::DataFrm& openFile(const std::string& name, const std::string& password = std::string(),
+                               bool encrypted = false);
+
     template <typename T = QWidget>
     T* find(QWidget* window, const QString& name)
     {

@@ -47,6 +47,9 @@ DataFrm::DataFrm(WindowOwner& owner)
         playPictures_[scheme] = QPixmap(programFile(QStringLiteral("pictures/play%1.png").arg(scheme)));
         pausePictures_[scheme] = QPixmap(programFile(QStringLiteral("pictures/pause%1.png").arg(scheme)));
     }
+    const char* kindPictures[] = {"email", "folders", "files", "web"};
+    for (int kind = 1; kind <= 4; ++kind)
+        linkKindPictures_[kind] = QPixmap(programFile(QStringLiteral("pictures/%1.png").arg(QLatin1String(kindPictures[kind - 1]))));
     List1.setObjectName(QStringLiteral("List1"));
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(10);

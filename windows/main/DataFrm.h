@@ -68,6 +68,10 @@ public:
     // Command labels: the link-kind tabs and the record commands.
     void Label1_Click(int Index);
 
+    // The window side of deleting: the store deletes and reads the file back, then
+    // the search or the status filter shown is run again.
+    void DeleteAndReload();
+
     // Colour schemes.
     void cols_Click(int scheme);
     void ApplyColourScheme();
@@ -114,6 +118,21 @@ private:
     void hoverRowArray(std::array<TagLabel*, N>& rows, int hovered);
     void hoverCommand(int hovered);
     void playSound(int sound);
+    void showLinkKind(int kind);
+    void prepareNewMaster();
+    void prepareNewSub();
+    void saveChanges();
+    bool createMaster(const QString& typed);
+    bool createSub(QString typed);
+    void updateSub(const QString& typed);
+    void updateMaster(const QString& typed);
+    void writeStore();
+    void deleteRecords();
+    void loadNewFile();
+    void addDateStamp();
+    void finishNoteDisplay();
+    QString noteBoxText() const;
+    void resetTabCaptions();
     QString programFile(const QString& name) const;
 
     WindowOwner& owner_;
@@ -173,6 +192,8 @@ private:
     std::array<QPixmap, 10> reportPictures_;
     std::array<QPixmap, 10> playPictures_;
     std::array<QPixmap, 10> pausePictures_;
+    // The add-link button's picture for each link kind, at the kind's number.
+    std::array<QPixmap, 5> linkKindPictures_;
 };
 
 } // namespace windows

@@ -147,10 +147,4 @@ void DataFrm::Label4_Click()
         showMinimized(); // no tray to come back from: the task bar does it
 }
 
-// The link-kind tabs and the record commands are wired here; what each does is
-// added with the record commands.
-void DataFrm::Label1_Click(int)
-{
-}
-
 } // namespace windows
