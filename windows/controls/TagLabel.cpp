@@ -40,9 +40,15 @@ void TagLabel::applyColours()
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, fromColourRef(backColour_));
-    colours.setColor(QPalette::WindowText, fromColourRef(foreColour_));
+    // Where a scheme gives text and background one colour (black on black in the
+    // black-and-white scheme), the caption is drawn in the opposite colour so that
+    // it can still be read; the colours themselves stay as the scheme set them.
+    QColor text = fromColourRef(foreColour_);
+    if (foreColour_ == backColour_ && autoFillBackground())
+        text = text.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    colours.setColor(QPalette::WindowText, text);
     // A disabled button keeps the scheme's look, dimmed by its text only.
-    QColor dimmed = fromColourRef(foreColour_);
+    QColor dimmed = text;
     dimmed.setAlphaF(0.45);
     colours.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
     colours.setColor(QPalette::Disabled, QPalette::Window, fromColourRef(backColour_));

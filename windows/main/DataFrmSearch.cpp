@@ -97,6 +97,7 @@ void DataFrm::clearDisplay()
         row->setBackColour(shade(5));
     }
     Label2[5]->hide();
+    restoreListColours(); // no row keeps a hover colour once it is emptied
     VScroll1->hide();
     VScroll2->hide();
     VScroll3->hide();
