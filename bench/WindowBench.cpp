@@ -2,6 +2,7 @@
 // the store searched, the result list rebuilt and the window repainted.
 
 #include "bench/GeneratedStore.h"
+#include "platform/Shell.h"
 #include "store/AppState.h"
 #include "store/DataFile.h"
 #include "windows/WindowOwner.h"
@@ -47,6 +48,7 @@ struct OpenWindow {
     NoTray tray;
     NoSounds sounds;
     FixedClock clock;
+    platform::DesktopLauncher launcher;
     std::unique_ptr<windows::WindowOwner> owner;
     windows::DataFrm* window = nullptr;
     QLineEdit* search = nullptr;
@@ -60,7 +62,7 @@ struct OpenWindow {
         state.Records = bench::generateStore();
         state.DataFilePath = folder / "limit.bcn";
         store::SaveDataFile(state);
-        owner = std::make_unique<windows::WindowOwner>(state, platform::Services{messages, tray, sounds, clock});
+        owner = std::make_unique<windows::WindowOwner>(state, platform::Services{messages, tray, sounds, clock, launcher});
         window = &owner->dataFrm();
         window->show();
         window->LoadDataFile(state.DataFilePath);

@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 
+#include "platform/Shell.h"
+
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
@@ -90,7 +92,8 @@ DesktopServices::DesktopServices(const QString& programFolder)
     : messages_(std::make_unique<QtMessageBoxes>()),
       tray_(std::make_unique<QtTrayIcon>()),
       sounds_(std::make_unique<QtClickSounds>(programFolder)),
-      clock_(std::make_unique<SystemClock>())
+      clock_(std::make_unique<SystemClock>()),
+      launcher_(std::make_unique<DesktopLauncher>())
 {
 }
 
@@ -98,7 +101,7 @@ DesktopServices::~DesktopServices() = default;
 
 Services DesktopServices::services()
 {
-    return {*messages_, *tray_, *sounds_, *clock_};
+    return {*messages_, *tray_, *sounds_, *clock_, *launcher_};
 }
 
 void SetWindowOpacity(QWidget* window, int level)

@@ -54,11 +54,14 @@ public:
 
 // Everything that blocks or leaves the process, gathered for the windows; a test
 // hands in fakes.
+class Launcher;
+
 struct Services {
     MessageBoxes& messages;
     TrayIcon& tray;
     ClickSounds& sounds;
     Clock& clock;
+    Launcher& launcher;
 };
 
 // The desktop's own implementations.
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<ClickSounds> sounds_;
     std::unique_ptr<Clock> clock_;
+    std::unique_ptr<Launcher> launcher_;
 };
 
 // Window opacity from a level 0 (invisible) to 255 (opaque).

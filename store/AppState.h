@@ -57,6 +57,10 @@ struct AppState {
     // to encipher or decipher it.
     bool OpenAfterPassword = false;
 
+    // The drive and folder the file picker showed last, while the program runs.
+    std::string PickerLastDrive;
+    std::string PickerLastFolder;
+
     // The folder of the program: settings, pages, sounds and pictures live there.
     std::filesystem::path ProgramFolder;
 

@@ -1,49 +1,75 @@
 #include "windows/WindowOwner.h"
 
+#include "windows/links/BrowseFrm.h"
+#include "windows/links/LinkFrm.h"
+#include "windows/links/NewLinkFrm.h"
+#include "windows/links/QuickLinkFrm.h"
 #include "windows/main/DataFrm.h"
 #include "windows/start/StartUpFrm.h"
 
 namespace windows {
+namespace {
+
+// A window may unload itself from one of its own handlers, so the deletion waits
+// until control is back in the event loop.
+template <typename Window>
+void unload(std::unique_ptr<Window>& window)
+{
+    if (window) {
+        window->hide();
+        window.release()->deleteLater();
+    }
+}
+
+template <typename Window>
+Window& load(std::unique_ptr<Window>& window, WindowOwner& owner)
+{
+    if (!window)
+        window = std::make_unique<Window>(owner);
+    return *window;
+}
+
+} // namespace
 
 WindowOwner::WindowOwner(store::AppState& state, platform::Services services) : state_(state), services_(services) {}
 
-WindowOwner::~WindowOwner() = default;
+// The small windows go first: they refer to the main window.
+WindowOwner::~WindowOwner()
+{
+    quickLinkFrm_.reset();
+    browseFrm_.reset();
+    newLinkFrm_.reset();
+    linkFrm_.reset();
+    dataFrm_.reset();
+    startUp_.reset();
+}
 
 QString WindowOwner::programFolder() const
 {
     return QString::fromStdString(state_.ProgramFolder.string());
 }
 
-StartUpFrm& WindowOwner::startUp()
-{
-    if (!startUp_)
-        startUp_ = std::make_unique<StartUpFrm>(*this);
-    return *startUp_;
-}
+StartUpFrm& WindowOwner::startUp() { return load(startUp_, *this); }
+DataFrm& WindowOwner::dataFrm() { return load(dataFrm_, *this); }
+LinkFrm& WindowOwner::linkFrm() { return load(linkFrm_, *this); }
+NewLinkFrm& WindowOwner::newLinkFrm() { return load(newLinkFrm_, *this); }
+BrowseFrm& WindowOwner::browseFrm() { return load(browseFrm_, *this); }
+QuickLinkFrm& WindowOwner::quickLinkFrm() { return load(quickLinkFrm_, *this); }
 
-DataFrm& WindowOwner::dataFrm()
-{
-    if (!dataFrm_)
-        dataFrm_ = std::make_unique<DataFrm>(*this);
-    return *dataFrm_;
-}
+void WindowOwner::unloadStartUp() { unload(startUp_); }
+void WindowOwner::unloadLinkFrm() { unload(linkFrm_); }
+void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_); }
+void WindowOwner::unloadBrowseFrm() { unload(browseFrm_); }
+void WindowOwner::unloadQuickLinkFrm() { unload(quickLinkFrm_); }
 
-// A window may unload itself from one of its own handlers, so the deletion waits
-// until control is back in the event loop.
-void WindowOwner::unloadStartUp()
-{
-    if (startUp_) {
-        startUp_->hide();
-        startUp_.release()->deleteLater();
-    }
-}
-
+// The main window takes the small windows that serve it along.
 void WindowOwner::unloadDataFrm()
 {
-    if (dataFrm_) {
-        dataFrm_->hide();
-        dataFrm_.release()->deleteLater();
-    }
+    unload(quickLinkFrm_);
+    unload(browseFrm_);
+    unload(newLinkFrm_);
+    unload(linkFrm_);
+    unload(dataFrm_);
 }
 
 } // namespace windows

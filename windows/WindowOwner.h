@@ -9,7 +9,11 @@
 
 namespace windows {
 
+class BrowseFrm;
 class DataFrm;
+class LinkFrm;
+class NewLinkFrm;
+class QuickLinkFrm;
 class StartUpFrm;
 
 // Loads each window on first use and unloads (deletes) it on request, so that the
@@ -27,6 +31,19 @@ public:
     void unloadStartUp();
     void unloadDataFrm();
 
+    LinkFrm& linkFrm();
+    NewLinkFrm& newLinkFrm();
+    BrowseFrm& browseFrm();
+    QuickLinkFrm& quickLinkFrm();
+    bool isLinkFrmLoaded() const { return linkFrm_ != nullptr; }
+    bool isNewLinkFrmLoaded() const { return newLinkFrm_ != nullptr; }
+    bool isBrowseFrmLoaded() const { return browseFrm_ != nullptr; }
+    bool isQuickLinkFrmLoaded() const { return quickLinkFrm_ != nullptr; }
+    void unloadLinkFrm();
+    void unloadNewLinkFrm();
+    void unloadBrowseFrm();
+    void unloadQuickLinkFrm();
+
     store::AppState& state() { return state_; }
     platform::Services& services() { return services_; }
     QString programFolder() const;
@@ -36,6 +53,10 @@ private:
     platform::Services services_;
     std::unique_ptr<StartUpFrm> startUp_;
     std::unique_ptr<DataFrm> dataFrm_;
+    std::unique_ptr<LinkFrm> linkFrm_;
+    std::unique_ptr<NewLinkFrm> newLinkFrm_;
+    std::unique_ptr<BrowseFrm> browseFrm_;
+    std::unique_ptr<QuickLinkFrm> quickLinkFrm_;
 };
 
 } // namespace windows

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/Shell.h"
 
 #include <QIcon>
 #include <QString>
@@ -68,12 +69,27 @@ private:
     }
 };
 
+// Records what was to be opened and answers with a chosen result.
+class FakeLauncher : public platform::Launcher {
+public:
+    int ShellOpen(const QString& target) override
+    {
+        opened.push_back(target);
+        return result;
+    }
+    void openMail(const QString& address) override { mails.push_back(address); }
+    int result = platform::shell::kOpened;
+    std::vector<QString> opened;
+    std::vector<QString> mails;
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeTray tray;
     FakeSounds sounds;
     FakeClock clock;
-    platform::Services services() { return {messages, tray, sounds, clock}; }
+    FakeLauncher launcher;
+    platform::Services services() { return {messages, tray, sounds, clock, launcher}; }
 };
 
 } // namespace testing_support

@@ -243,6 +243,7 @@ void DataFrm::buildLinkArea()
     Image3 = makeLabel(QStringLiteral("Image3_3"), QString(), QStringLiteral("NEW ITEM"), QRect(588, 168, 24, 24));
     Image3->setPixmap(QPixmap(programFile(QStringLiteral("pictures/addlink.png"))));
     handPointer_.applyTo(Image3);
+    connect(Image3, &TagLabel::clicked, this, &DataFrm::Image3_Click);
     Image3->hide();
 }
 
@@ -401,6 +402,8 @@ void DataFrm::mouseMoveEvent(QMouseEvent* event)
 
 void DataFrm::Form_MouseMove()
 {
+    owner_.unloadLinkFrm();
+    owner_.unloadQuickLinkFrm();
     restoreListColours();
     Label6->hide();
     Label8->hide();

@@ -72,6 +72,15 @@ public:
     // the search or the status filter shown is run again.
     void DeleteAndReload();
 
+    // Links: the rows of the shown list, the add / edit window and deleting.
+    void ShowLinkRows();
+    void Image3_Click();
+    void openLinkEditor(bool editing);
+    // Stores a link entry in the shown list and writes the file; false (and the
+    // list as it was) when the write failed, which the user is told.
+    bool saveLink(const std::string& entry);
+    void DeleteLink();
+
     // Colour schemes.
     void cols_Click(int scheme);
     void ApplyColourScheme();
@@ -133,6 +142,8 @@ private:
     void finishNoteDisplay();
     QString noteBoxText() const;
     void resetTabCaptions();
+    void openLinkMenu(int row);
+    void reportWriteFailure(const std::exception& error, const QString& consequence);
     QString programFile(const QString& name) const;
 
     WindowOwner& owner_;

@@ -48,6 +48,8 @@ QString trimBlanks(const QString& text)
 
 void DataFrm::Label1_Click(int Index)
 {
+    owner_.unloadNewLinkFrm();
+    owner_.unloadBrowseFrm();
     VScroll2->hide();
     Image3->hide();
     for (TagLabel* button : Label1)
@@ -77,24 +79,7 @@ void DataFrm::showLinkKind(int kind)
     Label1[kind - 1]->setForeColour(kWhite);
     Image3->setPixmap(linkKindPictures_[kind]);
     Image3->show();
-    const int owner = state_.CurrentSub >= 0 ? state_.CurrentSub : state_.CurrentMaster;
-    if (owner < 0 || owner > store::upperBound(state_.Records))
-        return;
-    const store::LinkList& list = state_.Records[owner].links(static_cast<store::LinkKind>(kind));
-    for (int j = 1; j <= list.upperBound(); ++j) {
-        if (j > 4) {
-            const QSignalBlocker quiet(VScroll2);
-            VScroll2->setMinimum(1);
-            VScroll2->setMaximum(list.upperBound() - 3);
-            VScroll2->setValue(1);
-            VScroll2->show();
-        } else {
-            VScroll2->hide();
-            resA[j - 1]->setCaption(toQString(store::linkDescription(list[j])));
-            resB[j - 1]->setCaption(toQString(store::linkTarget(list[j])));
-            resA[j - 1]->Tag = resB[j - 1]->Tag = QString::number(j);
-        }
-    }
+    ShowLinkRows();
 }
 
 void DataFrm::resetTabCaptions()
@@ -195,16 +180,19 @@ void DataFrm::saveChanges()
 
 // Writes the whole store. A failure leaves the file on disk as it was and the
 // change in memory and on screen; "save changes" stays available to try again.
+void DataFrm::reportWriteFailure(const std::exception& error, const QString& consequence)
+{
+    services_.messages.information(this, QStringLiteral("Brindlecase"),
+                                   QString::fromStdString(error.what()) + QStringLiteral("\n\n") + consequence);
+}
+
 void DataFrm::writeStore()
 {
     try {
         store::SaveDataFile(state_);
     } catch (const std::exception& error) {
-        services_.messages.information(
-            this, QStringLiteral("Brindlecase"),
-            QString::fromStdString(error.what())
-                + QStringLiteral("\n\nYour change is kept in the window. Click \"save changes\" again once the "
-                                 "cause is put right."));
+        reportWriteFailure(error, QStringLiteral("Your change is kept in the window. Click \"save changes\" again "
+                                                 "once the cause is put right."));
         finishNoteDisplay();
         Label1[6]->setEnabled(true);
     }
@@ -339,9 +327,7 @@ void DataFrm::deleteRecords()
     try {
         DeleteAndReload();
     } catch (const std::exception& error) {
-        services_.messages.information(this, QStringLiteral("Brindlecase"),
-                                       QString::fromStdString(error.what())
-                                           + QStringLiteral("\n\nNothing was deleted."));
+        reportWriteFailure(error, QStringLiteral("Nothing was deleted."));
         return;
     }
     refillStatusCombo();

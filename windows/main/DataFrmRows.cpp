@@ -7,9 +7,11 @@
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
 #include "windows/controls/Text.h"
+#include "windows/links/LinkFrm.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 
 namespace windows {
@@ -61,6 +63,8 @@ void DataFrm::VScroll1_Change()
 
 void DataFrm::Res_Click(int Index)
 {
+    owner_.unloadNewLinkFrm();
+    owner_.unloadBrowseFrm();
     Image3->hide();
     VScroll2->hide();
     TagLabel* clicked = Res[Index];
@@ -144,6 +148,7 @@ void DataFrm::VScroll3_Change()
 
 void DataFrm::Subs_Click(int Index)
 {
+    owner_.unloadNewLinkFrm();
     VScroll2->hide();
     Image3->hide();
     TagLabel* clicked = Subs[Index];
@@ -200,24 +205,33 @@ void DataFrm::VScroll2_Change()
     }
 }
 
-// Opening the link menu belongs to the link windows; here the clicked link is
-// handed over in the selected-link state.
 void DataFrm::resA_Click(int Index)
 {
-    if (resA[Index]->text().isEmpty())
-        return;
-    state_.SelectedLinkDescription = fromQString(resA[Index]->text());
-    state_.SelectedLinkTarget = fromQString(resB[Index]->text());
-    state_.SelectedLinkIndex = static_cast<std::int16_t>(tagNumber(resA[Index]));
+    if (!resA[Index]->text().isEmpty())
+        openLinkMenu(Index);
 }
 
 void DataFrm::resB_Click(int Index)
 {
-    if (resB[Index]->text().isEmpty())
-        return;
-    state_.SelectedLinkDescription = fromQString(resA[Index]->text());
-    state_.SelectedLinkTarget = fromQString(resB[Index]->text());
-    state_.SelectedLinkIndex = static_cast<std::int16_t>(tagNumber(resB[Index]));
+    if (!resB[Index]->text().isEmpty())
+        openLinkMenu(Index);
+}
+
+// Places the link menu beside the clicked row (raised until it fits on the
+// screen) and hands it the link.
+void DataFrm::openLinkMenu(int row)
+{
+    LinkFrm& menu = owner_.linkFrm();
+    int top = y() + resB[row]->y() - twipsToPixels(520);
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    while (top + menu.height() > screen.bottom() && top > screen.top())
+        top -= twipsToPixels(1000);
+    menu.move(x() + resB[row]->x(), top);
+    state_.SelectedLinkDescription = fromQString(resA[row]->text());
+    state_.SelectedLinkTarget = fromQString(resB[row]->text());
+    state_.SelectedLinkIndex = static_cast<std::int16_t>(tagNumber(resB[row]));
+    menu.show();
+    menu.raise();
 }
 
 template <std::size_t N>
@@ -249,6 +263,7 @@ template void DataFrm::hoverRowArray<4>(std::array<TagLabel*, 4>&, int);
 
 void DataFrm::hoverCommand(int hovered)
 {
+    owner_.unloadLinkFrm();
     for (int i = 0; i < 10; ++i) {
         if (i == 8)
             continue; // "load new file" keeps its colours

@@ -5,6 +5,7 @@
 #include "windows/WindowOwner.h"
 #include "windows/controls/ColourSchemes.h"
 #include "windows/controls/Colours.h"
+#include "windows/controls/FolderLists.h"
 #include "windows/main/DataFrm.h"
 
 #include <QComboBox>
@@ -13,37 +14,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QStorageInfo>
 
 namespace windows {
 namespace {
 
 const QStringList kDataFilePattern = {QStringLiteral("*.bcy"), QStringLiteral("*.bcn")};
-
-// The roots the drive list offers: the file system root, the home folder's volume
-// and every mounted volume a user would keep files on.
-QStringList driveRoots()
-{
-    QStringList roots = {QDir::rootPath()};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        const QString root = volume.rootPath();
-        if (volume.isValid() && volume.isReady() && !roots.contains(root)
-            && (root.startsWith(QStringLiteral("/media")) || root.startsWith(QStringLiteral("/mnt"))
-                || root.startsWith(QStringLiteral("/home"))))
-            roots.push_back(root);
-    }
-    return roots;
-}
-
-QString driveOf(const QString& folder, const QStringList& roots)
-{
-    QString best = QDir::rootPath();
-    for (const QString& root : roots) {
-        if (folder.startsWith(root) && root.size() > best.size())
-            best = root;
-    }
-    return best;
-}
 
 } // namespace
 
@@ -195,30 +170,11 @@ void StartUpFrm::Drive1_Change()
 
 void StartUpFrm::Dir1_Change()
 {
-    refreshFolders();
-    refreshFiles();
+    fillFolderList(Dir1, folder_);
+    fillFileList(File1, folder_, kDataFilePattern);
     SearchTxt->setText(QDir::toNativeSeparators(folder_));
 }
 
-void StartUpFrm::refreshFolders()
-{
-    Dir1->clear();
-    const QDir dir(folder_);
-    if (!dir.isRoot()) {
-        auto* up = new QListWidgetItem(QStringLiteral(".."), Dir1);
-        up->setData(Qt::UserRole, QStringLiteral(".."));
-    }
-    for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        auto* item = new QListWidgetItem(name, Dir1);
-        item->setData(Qt::UserRole, name);
-    }
-}
-
-void StartUpFrm::refreshFiles()
-{
-    File1->clear();
-    File1->addItems(QDir(folder_).entryList(kDataFilePattern, QDir::Files, QDir::Name | QDir::IgnoreCase));
-}
 
 QString StartUpFrm::chosenFile() const
 {
@@ -229,10 +185,7 @@ QString StartUpFrm::chosenFile() const
 void StartUpFrm::File1_Click()
 {
     const QString name = chosenFile();
-    QString path = folder_;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    SearchTxt->setText(QDir::toNativeSeparators(path + name));
+    SearchTxt->setText(QDir::toNativeSeparators(filePath(folder_, name)));
     if (name.size() > 3) {
         const QString ending = name.right(3);
         Label1[3]->setCaption(ending == QLatin1String("bcy")   ? QStringLiteral("decrypt file")

@@ -40,8 +40,6 @@ private:
     void openFile();
     void paintButtons();
     void hoverButton(int index);
-    void refreshFolders();
-    void refreshFiles();
 
     WindowOwner& owner_;
     QString folder_;

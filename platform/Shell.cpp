@@ -1,0 +1,132 @@
+#include "platform/Shell.h"
+
+#include "platform/Platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+// "https:", "mailto:" and the like; a single letter and a colon is a drive.
+bool isAddress(const QString& target, QString& scheme)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]+):"));
+    const auto match = pattern.match(target);
+    if (!match.hasMatch())
+        return false;
+    scheme = match.captured(1).toLower();
+    return true;
+}
+
+// Asks the desktop which program opens a MIME type; an empty answer means none.
+// Without the desktop's tool there is no way to ask, and opening is left to try.
+bool desktopHasProgramFor(const QString& mimeType)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (tool.isEmpty())
+        return true;
+    QProcess query;
+    query.start(tool, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(3000))
+        return true;
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
+bool canLaunch()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+}
+
+} // namespace
+
+QString ShellErrorText(int code)
+{
+    switch (code) {
+    case 2: return QStringLiteral("File not found");
+    case 3: return QStringLiteral("Path not found");
+    case 5: return QStringLiteral("Access denied");
+    case 8: return QStringLiteral("Out of memory");
+    case 11: return QStringLiteral("Invalid EXE file or error in EXE image");
+    case 26: return QStringLiteral("A sharing violation occurred");
+    case 27: return QStringLiteral("Incomplete or invalid file association");
+    case 28: return QStringLiteral("DDE Time out");
+    case 29: return QStringLiteral("DDE transaction failed");
+    case 30: return QStringLiteral("DDE busy");
+    case 31: return QStringLiteral("No association for file extension");
+    case 32: return QStringLiteral("DLL not found");
+    default: return QStringLiteral("Unknown error");
+    }
+}
+
+int shellResult(const TargetFacts& facts)
+{
+    if (!facts.isAddress) {
+        if (!facts.folderExists)
+            return shell::kPathNotFound;
+        if (!facts.exists)
+            return shell::kFileNotFound;
+        if (!facts.readable)
+            return shell::kAccessDenied;
+    }
+    if (!facts.hasProgram)
+        return shell::kNoAssociation;
+    return facts.launched ? shell::kOpened : shell::kUnknownError;
+}
+
+int DesktopLauncher::ShellOpen(const QString& target)
+{
+    TargetFacts facts;
+    QString scheme;
+    QUrl url;
+    if (isAddress(target, scheme) && scheme != QLatin1String("file")) {
+        facts.isAddress = true;
+        facts.hasProgram = canLaunch() && desktopHasProgramFor(QStringLiteral("x-scheme-handler/") + scheme);
+        url = QUrl(target, QUrl::TolerantMode);
+    } else {
+        const QString path = scheme == QLatin1String("file") ? QUrl(target).toLocalFile() : target;
+        const QFileInfo info(path);
+        facts.exists = info.exists();
+        facts.folderExists = info.absoluteDir().exists();
+        facts.readable = facts.exists && ::access(QFile::encodeName(info.absoluteFilePath()).constData(), R_OK) == 0;
+        if (facts.exists && facts.readable) {
+            const QString type = info.isDir() ? QStringLiteral("inode/directory")
+                                              : QMimeDatabase().mimeTypeForFile(info).name();
+            facts.hasProgram = canLaunch() && desktopHasProgramFor(type);
+        }
+        url = QUrl::fromLocalFile(info.absoluteFilePath());
+    }
+    if (shellResult(facts) == shell::kUnknownError) // everything checked: try it
+        facts.launched = QDesktopServices::openUrl(url);
+    return shellResult(facts);
+}
+
+void DesktopLauncher::openMail(const QString& address)
+{
+    // The address is written "mailto: " and the address; a mail program wants no
+    // blank after the colon.
+    QString url = address;
+    url.replace(QRegularExpression(QStringLiteral("^mailto:\\s*"), QRegularExpression::CaseInsensitiveOption),
+                QStringLiteral("mailto:"));
+    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+void OpenLink(const QString& target, Launcher& launcher, MessageBoxes& messages, QWidget* parent)
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int result = launcher.ShellOpen(target);
+    QApplication::restoreOverrideCursor();
+    if (result <= 32)
+        messages.information(parent, QStringLiteral("Brindlecase"), ShellErrorText(result));
+}
+
+} // namespace platform

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "store/AppState.h"
+#include "windows/controls/TagLabel.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace windows {
+
+// The look shared by the small link windows: buttons in shade 4 with text in
+// shade 3 inside frames of shade 2, and their hover rule (resting background
+// shade 5; the hovered button shade 4; in the black-and-white scheme the texts
+// in shade 4 and the hovered one in shade 5).
+class SmallWindowButtons {
+public:
+    SmallWindowButtons(const store::AppState& state, std::vector<TagLabel*> buttons, std::vector<FrameShape*> frames);
+
+    void paint();
+    void rest();
+    void hover(TagLabel* button);
+
+private:
+    std::uint32_t shade(int n) const { return state_.Shades[static_cast<std::size_t>(n - 1)]; }
+
+    const store::AppState& state_;
+    std::vector<TagLabel*> buttons_;
+    std::vector<FrameShape*> frames_;
+};
+
+// A button of a small window: a framed, centred label with the hand pointer.
+TagLabel* makeSmallButton(QWidget* window, const QString& name, const QString& caption, const QString& tip,
+                          QRect place, FrameShape*& frame, const QString& frameName, const QString& programFolder);
+
+} // namespace windows

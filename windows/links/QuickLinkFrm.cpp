@@ -1,0 +1,81 @@
+#include "windows/links/QuickLinkFrm.h"
+
+#include "platform/Platform.h"
+#include "store/LinkEdits.h"
+#include "windows/WindowOwner.h"
+#include "windows/controls/Colours.h"
+#include "windows/controls/Text.h"
+#include "windows/links/NewLinkFrm.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace windows {
+
+QuickLinkFrm::QuickLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(owner)
+{
+    setObjectName(QStringLiteral("QuickLinkFrm"));
+    setWindowTitle(QStringLiteral("existing links"));
+    setAccessibleName(QStringLiteral("existing links"));
+    setFixedSize(440, 300);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+    const store::AppState& state = owner.state();
+    platform::SetWindowOpacity(this, 220);
+
+    Label2_2 = new TagLabel(QStringLiteral("Label2_2"), this);
+    Label2_2->setCaption(QStringLiteral("select quick link from existing links"));
+    Label2_2->setGeometry(12, 8, 416, 18);
+    Label2_2->setAutoFillBackground(false);
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("existing links"));
+    List1->setGeometry(12, 30, 416, 216);
+    const char* captions[] = {"exit", "copy link"};
+    for (int i = 0; i < 2; ++i) {
+        Label1[i] = makeSmallButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
+                                    QString::fromLatin1(captions[i]), QRect(i == 1 ? 216 : 324, 258, 104, 28),
+                                    Shape1[i], QStringLiteral("Shape1_%1").arg(i), owner.programFolder());
+        connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
+        connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { buttons_->hover(Label1[i]); });
+    }
+    Shape1[3] = new FrameShape(QStringLiteral("Shape1_3"), this);
+    Shape1[3]->setGeometry(List1->geometry().adjusted(-2, -2, 2, 2));
+    Shape1[3]->setAttribute(Qt::WA_TransparentForMouseEvents);
+    buttons_ = std::make_unique<SmallWindowButtons>(state, std::vector<TagLabel*>{Label1[0], Label1[1]},
+                                                    std::vector<FrameShape*>{Shape1[0], Shape1[1], Shape1[3]});
+    buttons_->paint();
+    QPalette window = palette();
+    window.setColor(QPalette::Window, fromColourRef(state.Shades[4]));
+    setPalette(window);
+    Label2_2->setForeColour(state.Settings.ColourScheme == 9 ? kBlack : state.Shades[0]);
+
+    for (const std::string& entry : store::distinctLinks(state.Records, state.CurrentLinkKind))
+        List1->addItem(toQString(store::quickLinkItem(entry)));
+}
+
+void QuickLinkFrm::Label1_Click(int Index)
+{
+    if (Index == 0) {
+        owner_.unloadQuickLinkFrm();
+        return;
+    }
+    if (Index != 1)
+        return;
+    const QListWidgetItem* item = List1->currentItem();
+    if (!item || item->text().isEmpty())
+        return;
+    const auto [description, target] = store::splitQuickLinkItem(fromQString(item->text()));
+    NewLinkFrm& editor = owner_.newLinkFrm();
+    editor.LinkDescription->setText(toQString(description));
+    editor.LinkTxt->setText(toQString(target));
+    owner_.unloadQuickLinkFrm();
+}
+
+void QuickLinkFrm::mouseMoveEvent(QMouseEvent* event)
+{
+    buttons_->rest();
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace windows

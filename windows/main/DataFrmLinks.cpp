@@ -1,0 +1,117 @@
+// The main window's side of the link lists: the rows of the shown list, the
+// add / edit link window and deleting a link.
+
+#include "windows/main/DataFrm.h"
+
+#include "store/DataFile.h"
+#include "store/LinkEdits.h"
+#include "windows/WindowOwner.h"
+#include "windows/controls/Colours.h"
+#include "windows/controls/Text.h"
+#include "windows/links/NewLinkFrm.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace windows {
+
+void DataFrm::ShowLinkRows()
+{
+    const int owner = store::linkOwner(state_);
+    const int kind = state_.CurrentLinkKind;
+    if (owner < 0 || owner > store::upperBound(state_.Records) || kind < 1 || kind > 4)
+        return;
+    const store::LinkList& list = state_.Records[owner].links(static_cast<store::LinkKind>(kind));
+    const int n = list.upperBound();
+    for (int k = 1; k <= n; ++k) {
+        if (k <= 4) {
+            VScroll2->hide();
+            resA[k - 1]->setCaption(toQString(store::linkDescription(list[k])));
+            resB[k - 1]->setCaption(toQString(store::linkTarget(list[k])));
+            resA[k - 1]->Tag = resB[k - 1]->Tag = QString::number(k);
+        } else {
+            const QSignalBlocker quiet(VScroll2);
+            VScroll2->show();
+            VScroll2->setMinimum(1);
+            VScroll2->setMaximum(n - 3);
+            VScroll2->setValue(1);
+        }
+    }
+}
+
+void DataFrm::Image3_Click()
+{
+    openLinkEditor(false);
+}
+
+// Opens the add / edit link window below the top of the note box; its left edge is
+// the main window's left edge counted twice, kept on the screen.
+void DataFrm::openLinkEditor(bool editing)
+{
+    NewLinkFrm& editor = owner_.newLinkFrm();
+    int left = 2 * x();
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - editor.width()));
+    editor.move(left, y() + FileNote->y() + twipsToPixels(120));
+    editor.show();
+    editor.raise();
+    state_.EditingLink = editing;
+    if (editing) {
+        editor.LinkDescription->setText(toQString(state_.SelectedLinkDescription));
+        editor.LinkTxt->setText(toQString(state_.SelectedLinkTarget));
+    } else {
+        editor.showPromptForKind(state_.CurrentLinkKind);
+    }
+}
+
+bool DataFrm::saveLink(const std::string& entry)
+{
+    const int owner = store::linkOwner(state_);
+    const int kind = state_.CurrentLinkKind;
+    const bool listShown = owner >= 0 && owner <= store::upperBound(state_.Records) && kind >= 1 && kind <= 4;
+    const store::LinkList before = listShown ? state_.Records[owner].links(static_cast<store::LinkKind>(kind))
+                                             : store::LinkList();
+    const bool stored = store::storeLink(state_, entry);
+    try {
+        store::SaveDataFile(state_);
+    } catch (const std::exception& error) {
+        if (stored)
+            state_.Records[owner].links(static_cast<store::LinkKind>(kind)) = before;
+        reportWriteFailure(error, QStringLiteral("The link was not saved; it is still in the link window."));
+        return false;
+    }
+    ShowLinkRows();
+    if (stored) {
+        const int count = state_.Records[owner].links(static_cast<store::LinkKind>(kind)).upperBound();
+        Label1[kind - 1]->setCaption(QString::fromStdString(store::countCaption(static_cast<store::LinkKind>(kind), count)));
+    }
+    return true;
+}
+
+void DataFrm::DeleteLink()
+{
+    const int previousOwner = store::linkOwner(state_);
+    const int kind = state_.CurrentLinkKind;
+    try {
+        store::SaveDataFileWithout(state_, store::linkRemovalLine(state_));
+    } catch (const std::exception& error) {
+        reportWriteFailure(error, QStringLiteral("The link was not deleted."));
+        throw;
+    }
+    if (!LoadDataFile(state_.DataFilePath))
+        return;
+    for (int row = 0; row < 4; ++row) {
+        resA[row]->setCaption(QString());
+        resB[row]->setCaption(QString());
+        resA[row]->Tag = resB[row]->Tag = QStringLiteral(" ");
+    }
+    ShowLinkRows();
+    if (previousOwner >= 1 && previousOwner <= store::upperBound(state_.Records) && kind >= 1 && kind <= 4) {
+        const int count = state_.Records[previousOwner].links(static_cast<store::LinkKind>(kind)).upperBound();
+        Label1[kind - 1]->setCaption(QString::fromStdString(store::countCaption(static_cast<store::LinkKind>(kind), count)));
+    }
+}
+
+} // namespace windows
