@@ -47,6 +47,18 @@ bool canLaunch()
     return !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
 }
 
+// Web addresses also open in the system's browser when no program is registered
+// for their scheme, as the desktop's opener falls back to it.
+bool hasProgramForScheme(const QString& scheme)
+{
+    if (desktopHasProgramFor(QStringLiteral("x-scheme-handler/") + scheme))
+        return true;
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return false;
+    return !qEnvironmentVariableIsEmpty("BROWSER") || !QStandardPaths::findExecutable(QStringLiteral("x-www-browser")).isEmpty()
+        || !QStandardPaths::findExecutable(QStringLiteral("www-browser")).isEmpty();
+}
+
 } // namespace
 
 QString ShellErrorText(int code)
@@ -90,7 +102,7 @@ int DesktopLauncher::ShellOpen(const QString& target)
     QUrl url;
     if (isAddress(target, scheme) && scheme != QLatin1String("file")) {
         facts.isAddress = true;
-        facts.hasProgram = canLaunch() && desktopHasProgramFor(QStringLiteral("x-scheme-handler/") + scheme);
+        facts.hasProgram = canLaunch() && hasProgramForScheme(scheme);
         url = QUrl(target, QUrl::TolerantMode);
     } else {
         const QString path = scheme == QLatin1String("file") ? QUrl(target).toLocalFile() : target;

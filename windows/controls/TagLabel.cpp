@@ -19,9 +19,9 @@ TagLabel::TagLabel(const QString& objectName, QWidget* parent) : QLabel(parent)
 void TagLabel::setCaption(const QString& caption)
 {
     setText(caption);
-    if (toolTip().isEmpty() || !caption.trimmed().isEmpty())
-        setAccessibleName(caption.trimmed().isEmpty() ? (toolTip().isEmpty() ? objectName() : toolTip())
-                                                       : caption.trimmed());
+    // Announced by its caption; a picture by its tooltip; else by its name.
+    const QString spoken = caption.trimmed();
+    setAccessibleName(!spoken.isEmpty() ? spoken : !toolTip().isEmpty() ? toolTip() : objectName());
 }
 
 void TagLabel::setForeColour(std::uint32_t colour)
