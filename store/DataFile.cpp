@@ -255,11 +255,20 @@ void AbortOutput(AppState& state)
 
 void SaveDataFile(AppState& state)
 {
+    SaveDataFileWithout(state, {});
+}
+
+void SaveDataFileWithout(AppState& state, std::string_view removalLine)
+{
     writeWholeFile(state, [&] {
         for (std::size_t i = 1; i < state.Records.size(); ++i) {
             const Record& record = state.Records[i];
-            forEachRecordLine(record, record.Id, record.Parent,
-                              [&](std::string_view line) { writeLine(state, line); });
+            bool recordLine = true;
+            forEachRecordLine(record, record.Id, record.Parent, [&](std::string_view line) {
+                if (recordLine || removalLine.empty() || line != removalLine)
+                    writeLine(state, line);
+                recordLine = false;
+            });
         }
     });
 }

@@ -43,6 +43,10 @@ void AbortOutput(AppState& state);
 // are unchanged and a StoreError (File) names the file and the cause.
 void SaveDataFile(AppState& state);
 
+// Writes the whole store like SaveDataFile, leaving out every link line equal to
+// `removalLine` (record lines are never compared): how a link is deleted.
+void SaveDataFileWithout(AppState& state, std::string_view removalLine);
+
 // Writes the file without the selected record (CurrentSub when set, else
 // CurrentMaster) and its sub records, renumbered, and reads it back. Does nothing
 // when no record is selected. On a failed write the file and Records are unchanged.

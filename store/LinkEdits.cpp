@@ -1,19 +1,10 @@
 #include "store/LinkEdits.h"
 
-#include "store/DataFile.h"
 
 namespace store {
 namespace {
 
 bool isLinkKind(int kind) { return kind >= 1 && kind <= kLinkKindCount; }
-
-std::string_view trimBlanks(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 } // namespace
 
@@ -39,28 +30,6 @@ std::string linkRemovalLine(const AppState& state)
     line += lineType(kind);
     line += list[state.SelectedLinkIndex];
     return line;
-}
-
-void SaveDataFileWithout(AppState& state, std::string_view removalLine)
-{
-    OpenOutput(state);
-    try {
-        for (std::size_t i = 1; i < state.Records.size(); ++i) {
-            const Record& record = state.Records[i];
-            bool recordLine = true;
-            forEachRecordLine(record, record.Id, record.Parent, [&](std::string_view line) {
-                if (recordLine || removalLine.empty() || line != removalLine) {
-                    std::string written(line);
-                    WriteOutLine(state, written);
-                }
-                recordLine = false;
-            });
-        }
-        CloseOutput(state);
-    } catch (...) {
-        AbortOutput(state);
-        throw;
-    }
 }
 
 bool storeLink(AppState& state, std::string entry)

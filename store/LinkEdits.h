@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/AppState.h"
+#include "store/DataFile.h"
 
 #include <string>
 #include <string_view>
@@ -16,10 +17,6 @@ int linkOwner(const AppState& state);
 // The exact data file line of the selected link (SelectedLinkIndex in the owner's
 // list of CurrentLinkKind), or "" when there is no owner, no such kind or entry.
 std::string linkRemovalLine(const AppState& state);
-
-// Writes the whole store like SaveDataFile, leaving out every link line equal to
-// `removalLine` (record lines are never compared). Safe as every write.
-void SaveDataFileWithout(AppState& state, std::string_view removalLine);
 
 // Adds `entry` at the end of the owner's list of CurrentLinkKind, or, when
 // EditingLink, puts it in place of entry SelectedLinkIndex. Returns false when

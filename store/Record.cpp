@@ -109,12 +109,12 @@ std::vector<std::string_view> splitAtMarks(std::string_view stored)
     }
 }
 
-std::string_view trimmedStatus(std::string_view status)
+std::string_view trimBlanks(std::string_view text)
 {
-    const auto first = status.find_first_not_of(' ');
+    const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
-    return status.substr(first, status.find_last_not_of(' ') - first + 1);
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 std::string paddedStatus(std::string_view status)

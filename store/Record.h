@@ -70,9 +70,12 @@ std::string TextToStored(std::string_view text);
 // Splits a stored text at every mark (a text without a mark is one piece).
 std::vector<std::string_view> splitAtMarks(std::string_view stored);
 
+// Text with leading and trailing blanks removed (blanks only, not tabs).
+std::string_view trimBlanks(std::string_view text);
+
 // The status with leading and trailing blanks removed, as every comparison and
 // display uses it.
-std::string_view trimmedStatus(std::string_view status);
+inline std::string_view trimmedStatus(std::string_view status) { return trimBlanks(status); }
 
 // A status as stored: the text padded with blanks to at least 10 characters.
 std::string paddedStatus(std::string_view status);

@@ -16,14 +16,6 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 20;
 
-std::string errnoText(int error)
-{
-    std::string text = std::strerror(error);
-    if (!text.empty())
-        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
-    return text;
-}
-
 // A read-only target (no write permission for its owner) is refused even where the
 // folder would let us replace it, and even for an administrator, as the user asked
 // for the file to be kept as it is.
@@ -50,6 +42,19 @@ void syncFolder(const fs::path& folder)
 
 } // namespace
 
+std::string systemErrorText(int error)
+{
+    std::string text = std::strerror(error);
+    if (!text.empty())
+        text[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+void throwReadFailure(const fs::path& path, int error)
+{
+    throw StoreError(ErrorKind::File, "Could not read the file '" + path.string() + "': " + systemErrorText(error) + ".");
+}
+
 std::string saveFailureMessage(const fs::path& path, const std::string& cause)
 {
     return "Could not save the file '" + path.string() + "': " + cause + ".";
@@ -65,7 +70,7 @@ SafeFileWriter::SafeFileWriter(fs::path target) : target_(std::move(target))
     std::string pattern = (folder / hiddenName).string();
     fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0)
-        fail(errnoText(errno));
+        fail(systemErrorText(errno));
     temporary_ = pattern;
 
     // The new file keeps the permissions of the one it replaces.
@@ -116,7 +121,7 @@ void SafeFileWriter::flush()
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            fail(errnoText(errno));
+            fail(systemErrorText(errno));
         }
         data += written;
         left -= static_cast<std::size_t>(written);
@@ -128,13 +133,13 @@ void SafeFileWriter::commit()
 {
     flush();
     if (::fsync(fd_) != 0)
-        fail(errnoText(errno));
+        fail(systemErrorText(errno));
     const int closeResult = ::close(fd_);
     fd_ = -1;
     if (closeResult != 0)
-        fail(errnoText(errno));
+        fail(systemErrorText(errno));
     if (::rename(temporary_.c_str(), target_.c_str()) != 0)
-        fail(errnoText(errno));
+        fail(systemErrorText(errno));
     temporary_.clear();
     syncFolder(target_.parent_path());
 }
@@ -158,8 +163,7 @@ FileBytes readFileBytes(const fs::path& path)
     auto fail = [&](int error) {
         if (fd >= 0)
             ::close(fd);
-        throw StoreError(ErrorKind::File,
-                         "Could not read the file '" + path.string() + "': " + errnoText(error) + ".");
+        throwReadFailure(path, error);
     };
     if (fd < 0)
         fail(errno);

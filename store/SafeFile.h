@@ -69,5 +69,9 @@ void copyFileSafely(const std::filesystem::path& from, const std::filesystem::pa
 
 // "Could not save the file '<path>': <cause>." and its reading twin.
 std::string saveFailureMessage(const std::filesystem::path& path, const std::string& cause);
+[[noreturn]] void throwReadFailure(const std::filesystem::path& path, int error);
+
+// The system's text for an error number, starting in lower case to follow a colon.
+std::string systemErrorText(int error);
 
 } // namespace store

@@ -1,6 +1,6 @@
 #include "store/TextLines.h"
 
-#include "store/StoreError.h"
+#include "store/SafeFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -49,13 +49,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(int error) const
-    {
-        std::string cause = std::strerror(error);
-        if (!cause.empty())
-            cause[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(cause[0])));
-        throw StoreError(ErrorKind::File, "Could not read the file '" + path_.string() + "': " + cause + ".");
-    }
+    [[noreturn]] void fail(int error) const { throwReadFailure(path_, error); }
 
     std::filesystem::path path_;
     int fd_;

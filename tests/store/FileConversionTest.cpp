@@ -90,11 +90,4 @@ TEST(FileConversion, ADamagedOrUnknownFileChangesNothing)
     EXPECT_THROW(ConvertDataFile(folder.file("missing.bcn"), "pw"), StoreError);
 }
 
-TEST(FileConversion, MessagesNameTheDirection)
-{
-    EXPECT_EQ(conversionMessage(Conversion::Enciphered), "File encrypted.");
-    EXPECT_EQ(conversionMessage(Conversion::Deciphered), "File decrypted.");
-    EXPECT_EQ(backupPath("/data/a.bcn"), fs::path("/data/BackUp_a.bcn"));
-}
-
 } // namespace

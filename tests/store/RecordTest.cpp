@@ -45,25 +45,6 @@ TEST(RecordModel, NewRecordsHaveAllFourListsAllocatedAndEmpty)
     EXPECT_EQ(record.linkCount(), 2);
 }
 
-TEST(RecordModel, CountCaptionsAndLineTypesFollowTheKindOrder)
-{
-    EXPECT_EQ(countCaption(LinkKind::Email, 3), "email  [3]");
-    EXPECT_EQ(countCaption(LinkKind::Folders, 0), "folders  [0]");
-    EXPECT_EQ(countCaption(LinkKind::Files, 12), "files  [12]");
-    EXPECT_EQ(countCaption(LinkKind::Web, 0), "web  [0]");
-    EXPECT_EQ(lineType(LinkKind::Email), "02");
-    EXPECT_EQ(lineType(LinkKind::Web), "05");
-}
-
-TEST(Status, TrimmedForComparisonPaddedForStorage)
-{
-    EXPECT_EQ(trimmedStatus("  Open    "), "Open");
-    EXPECT_EQ(trimmedStatus("          "), "");
-    EXPECT_EQ(paddedStatus("Open"), "Open      ");
-    EXPECT_EQ(paddedStatus(""), "          ");
-    EXPECT_EQ(paddedStatus("Exactly10c"), "Exactly10c");
-}
-
 Record withStatus(const std::string& status)
 {
     Record record;

@@ -20,4 +20,11 @@ inline std::string fromQString(const QString& text)
     return store::utf16ToCp1252(text.toStdU16String());
 }
 
+// A note text holds its line breaks as CR LF; a text box shows them as LF.
+inline QString boxText(QString noteText)
+{
+    noteText.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return noteText;
+}
+
 } // namespace windows

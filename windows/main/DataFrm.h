@@ -113,16 +113,16 @@ private:
     FrameShape* makeShape(const QString& name, QRect geometry);
 
     std::uint32_t shade(int n) const { return state_.Shades[static_cast<std::size_t>(n - 1)]; }
-    bool blackAndWhite() const { return state_.Settings.ColourScheme == 9; }
     void clearDisplay();
     void showMasterRows();
     void refillStatusCombo();
     void startNoteDisplay(const std::string& storedText);
     void setCountCaptions(const store::Record& record);
+    void setCountCaption(int kind, int count);
+    void emptyLinkRows();
     void setSoundPicture();
     void writeSettings();
     void restoreListColours();
-    void hoverRows(std::array<TagLabel*, 5>& rows, int hovered);
     template <std::size_t N>
     void hoverRowArray(std::array<TagLabel*, N>& rows, int hovered);
     void hoverCommand(int hovered);

@@ -70,12 +70,9 @@ void DataFrm::Label1_Click(int Index)
 void DataFrm::showLinkKind(int kind)
 {
     state_.CurrentLinkKind = static_cast<std::int16_t>(kind);
-    for (int row = 0; row < 4; ++row) {
+    for (int row = 0; row < 4; ++row)
         Label1[row]->setForeColour(shade(3));
-        resA[row]->setCaption(QString());
-        resB[row]->setCaption(QString());
-        resA[row]->Tag = resB[row]->Tag = QStringLiteral(" ");
-    }
+    emptyLinkRows();
     Label1[kind - 1]->setForeColour(kWhite);
     Image3->setPixmap(linkKindPictures_[kind]);
     Image3->show();
@@ -152,9 +149,7 @@ void DataFrm::finishNoteDisplay()
     Timer1.stop();
     Label2[5]->hide();
     const QSignalBlocker quiet(FileNote);
-    QString shown = noteText_;
-    shown.replace(kLineBreak, QStringLiteral("\n"));
-    FileNote->setPlainText(shown);
+    FileNote->setPlainText(boxText(noteText_));
 }
 
 void DataFrm::saveChanges()
@@ -203,7 +198,7 @@ bool DataFrm::createMaster(const QString& typed)
     QString text = trimBlanks(typed);
     {
         const QSignalBlocker quiet(FileNote);
-        FileNote->setPlainText(QString(text).replace(kLineBreak, QStringLiteral("\n")));
+        FileNote->setPlainText(boxText(text));
     }
     while (text.startsWith(kLineBreak))
         text.remove(0, 2);
@@ -275,9 +270,9 @@ bool DataFrm::createSub(QString typed)
             Subs[filled]->setForeColour(kWhite);
         ++filled;
     }
-    for (int k = 0; k < 4; ++k) {
-        Label1[k]->setCaption(QString::fromStdString(store::countCaption(static_cast<store::LinkKind>(k + 1), 0)));
-        Label1[k]->setEnabled(true);
+    for (int kind = 1; kind <= 4; ++kind) {
+        setCountCaption(kind, 0);
+        Label1[kind - 1]->setEnabled(true);
     }
     return true;
 }

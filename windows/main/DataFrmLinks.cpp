@@ -41,6 +41,15 @@ void DataFrm::ShowLinkRows()
     }
 }
 
+void DataFrm::emptyLinkRows()
+{
+    for (int row = 0; row < 4; ++row) {
+        resA[row]->setCaption(QString());
+        resB[row]->setCaption(QString());
+        resA[row]->Tag = resB[row]->Tag = QStringLiteral(" ");
+    }
+}
+
 void DataFrm::Image3_Click()
 {
     openLinkEditor(false);
@@ -83,10 +92,8 @@ bool DataFrm::saveLink(const std::string& entry)
         return false;
     }
     ShowLinkRows();
-    if (stored) {
-        const int count = state_.Records[owner].links(static_cast<store::LinkKind>(kind)).upperBound();
-        Label1[kind - 1]->setCaption(QString::fromStdString(store::countCaption(static_cast<store::LinkKind>(kind), count)));
-    }
+    if (stored)
+        setCountCaption(kind, state_.Records[owner].links(static_cast<store::LinkKind>(kind)).upperBound());
     return true;
 }
 
@@ -102,16 +109,10 @@ void DataFrm::DeleteLink()
     }
     if (!LoadDataFile(state_.DataFilePath))
         return;
-    for (int row = 0; row < 4; ++row) {
-        resA[row]->setCaption(QString());
-        resB[row]->setCaption(QString());
-        resA[row]->Tag = resB[row]->Tag = QStringLiteral(" ");
-    }
+    emptyLinkRows();
     ShowLinkRows();
-    if (previousOwner >= 1 && previousOwner <= store::upperBound(state_.Records) && kind >= 1 && kind <= 4) {
-        const int count = state_.Records[previousOwner].links(static_cast<store::LinkKind>(kind)).upperBound();
-        Label1[kind - 1]->setCaption(QString::fromStdString(store::countCaption(static_cast<store::LinkKind>(kind), count)));
-    }
+    if (previousOwner >= 1 && previousOwner <= store::upperBound(state_.Records) && kind >= 1 && kind <= 4)
+        setCountCaption(kind, state_.Records[previousOwner].links(static_cast<store::LinkKind>(kind)).upperBound());
 }
 
 } // namespace windows

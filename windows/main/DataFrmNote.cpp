@@ -20,21 +20,14 @@ void DataFrm::startNoteDisplay(const std::string& storedText)
     Timer1.start();
 }
 
-// The box shows line breaks as single characters; the note text keeps CR LF as
-// the record holds it, and the typewriter counts its characters that way.
-static QString shownText(const QString& noteText)
-{
-    QString shown = noteText;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return shown;
-}
-
+// The note text keeps CR LF as the record holds it, and the typewriter counts its
+// characters that way; the box shows each line break as one character.
 void DataFrm::Timer1_Timer()
 {
     Label2[5]->show();
     FileNote->setFocus();
     if (!state_.Settings.TypewriterNote) {
-        FileNote->setPlainText(shownText(noteText_));
+        FileNote->setPlainText(boxText(noteText_));
         Timer1.stop();
         return;
     }
@@ -50,7 +43,7 @@ void DataFrm::Timer1_Timer()
     ++typewriterPosition_;
     if (typewriterPosition_ >= noteText_.size()) {
         Label2[5]->hide();
-        FileNote->setPlainText(shownText(noteText_));
+        FileNote->setPlainText(boxText(noteText_));
         FileNote->moveCursor(QTextCursor::End);
         Timer1.stop();
     }

@@ -6,6 +6,7 @@
 #include "store/Search.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
+#include "windows/controls/HoverColours.h"
 #include "windows/controls/Text.h"
 #include "windows/links/LinkFrm.h"
 
@@ -76,9 +77,8 @@ void DataFrm::Res_Click(int Index)
 
     typewriterPosition_ = 1;
     FileNote->clear();
-    const char* words[] = {"email", "folders", "files", "web"};
+    resetTabCaptions();
     for (int k = 0; k < 4; ++k) {
-        Label1[k]->setCaption(QString::fromLatin1(words[k]));
         Label1[k]->setEnabled(true);
         Label1[k]->setForeColour(shade(3));
         resA[k]->setCaption(QString());
@@ -159,11 +159,10 @@ void DataFrm::Subs_Click(int Index)
     for (TagLabel* row : Subs)
         row->setForeColour(shade(3));
     clicked->setForeColour(kWhite);
-    const char* words[] = {"email", "folders", "files", "web"};
+    resetTabCaptions();
     for (int k = 0; k < 4; ++k) {
         Label1[k]->setForeColour(shade(3));
         Label1[k]->setEnabled(true);
-        Label1[k]->setCaption(QString::fromLatin1(words[k]));
         resA[k]->setCaption(QString());
         resB[k]->setCaption(QString());
     }
@@ -181,10 +180,13 @@ void DataFrm::Subs_Click(int Index)
 
 void DataFrm::setCountCaptions(const store::Record& record)
 {
-    for (int k = 0; k < 4; ++k) {
-        const auto kind = static_cast<store::LinkKind>(k + 1);
-        Label1[k]->setCaption(QString::fromStdString(store::countCaption(kind, record.links(kind).upperBound())));
-    }
+    for (int kind = 1; kind <= 4; ++kind)
+        setCountCaption(kind, record.links(static_cast<store::LinkKind>(kind)).upperBound());
+}
+
+void DataFrm::setCountCaption(int kind, int count)
+{
+    Label1[kind - 1]->setCaption(QString::fromStdString(store::countCaption(static_cast<store::LinkKind>(kind), count)));
 }
 
 void DataFrm::VScroll2_Change()
@@ -237,23 +239,12 @@ void DataFrm::openLinkMenu(int row)
 template <std::size_t N>
 void DataFrm::hoverRowArray(std::array<TagLabel*, N>& rows, int hovered)
 {
-    for (TagLabel* row : rows) {
-        if (blackAndWhite()) {
-            row->setBackColour(shade(1));
-            row->setForeColour(shade(2));
-        } else {
-            row->setBackColour(shade(5));
-        }
-    }
+    for (TagLabel* row : rows)
+        showResting(row, state_);
     TagLabel* row = rows[static_cast<std::size_t>(hovered)];
     if (row->text().isEmpty())
         return;
-    if (blackAndWhite()) {
-        row->setBackColour(shade(2));
-        row->setForeColour(shade(1));
-    } else {
-        row->setBackColour(shade(4));
-    }
+    showHovered(row, state_);
     handPointer_.applyTo(row);
 }
 
@@ -265,40 +256,21 @@ void DataFrm::hoverCommand(int hovered)
 {
     owner_.unloadLinkFrm();
     for (int i = 0; i < 10; ++i) {
-        if (i == 8)
-            continue; // "load new file" keeps its colours
-        if (blackAndWhite()) {
-            Label1[i]->setBackColour(shade(1));
-            Label1[i]->setForeColour(shade(2));
-        } else {
-            Label1[i]->setBackColour(shade(5));
-        }
+        if (i != 8) // "load new file" keeps its colours
+            showResting(Label1[i], state_);
     }
-    if (blackAndWhite()) {
-        Label1[hovered]->setBackColour(shade(2));
-        Label1[hovered]->setForeColour(shade(1));
-    } else {
-        Label1[hovered]->setBackColour(shade(4));
-    }
+    showHovered(Label1[hovered], state_);
 }
 
 void DataFrm::restoreListColours()
 {
-    auto rest = [this](TagLabel* label) {
-        if (blackAndWhite()) {
-            label->setBackColour(shade(1));
-            label->setForeColour(shade(2));
-        } else {
-            label->setBackColour(shade(5));
-        }
-    };
     for (TagLabel* row : Subs)
-        rest(row);
+        showResting(row, state_);
     for (TagLabel* button : Label1)
-        rest(button);
+        showResting(button, state_);
     for (int r = 0; r < 4; ++r) {
-        rest(resA[r]);
-        rest(resB[r]);
+        showResting(resA[r], state_);
+        showResting(resB[r], state_);
     }
 }
 

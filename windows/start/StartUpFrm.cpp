@@ -6,6 +6,7 @@
 #include "windows/controls/ColourSchemes.h"
 #include "windows/controls/Colours.h"
 #include "windows/controls/FolderLists.h"
+#include "windows/controls/HoverColours.h"
 #include "windows/main/DataFrm.h"
 
 #include <QComboBox>
@@ -131,24 +132,10 @@ void StartUpFrm::paintButtons()
 void StartUpFrm::hoverButton(int index)
 {
     const store::AppState& state = owner_.state();
-    auto shade = [&](int n) { return state.Shades[static_cast<std::size_t>(n - 1)]; };
-    const bool nine = state.Settings.ColourScheme == 9;
-    for (int i = 0; i < 4; ++i) {
-        if (nine) {
-            Label1[i]->setBackColour(shade(1));
-            Label1[i]->setForeColour(shade(2));
-        } else {
-            Label1[i]->setBackColour(shade(5));
-        }
-    }
-    if (index < 0)
-        return;
-    if (nine) {
-        Label1[index]->setBackColour(shade(2));
-        Label1[index]->setForeColour(shade(1));
-    } else {
-        Label1[index]->setBackColour(shade(4));
-    }
+    for (TagLabel* button : Label1)
+        showResting(button, state);
+    if (index >= 0)
+        showHovered(Label1[index], state);
 }
 
 void StartUpFrm::mouseMoveEvent(QMouseEvent* event)

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "store/AppState.h"
+#include "windows/controls/TagLabel.h"
+
+namespace windows {
+
+// The hover rule of the main and start windows' rows and buttons. At rest: the
+// background shade 5, or in the black-and-white scheme shade 1 with text in
+// shade 2. Under the pointer: the background shade 4, or in black and white the
+// two swapped.
+void showResting(TagLabel* label, const store::AppState& state);
+void showHovered(TagLabel* label, const store::AppState& state);
+
+} // namespace windows
