@@ -88,7 +88,7 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
     if (!state.PickerLastFolder.empty())
         setFolder(QString::fromStdString(state.PickerLastFolder));
     else if (state.PickerLastDrive.empty())
-        setFolder(QDir::homePath()); // a first look starts at home, untouched as a choice
+        setFolder(QDir::homePath()); // the first look starts in the home folder
     if (state.CurrentLinkKind == 2)
         File1->setEnabled(false);
 }
