@@ -139,6 +139,11 @@ Handler convert(store::Conversion wanted)
                 << ".\n";
             return kExitFileError;
         }
+        // The file must load with the password first: a damaged file or a wrong
+        // password stops here instead of deciphering into nonsense.
+        store::AppState state;
+        if (!load(state, invocation, err))
+            return kExitFileError;
         const auto done = store::ConvertDataFile(file, store::utf8ToCp1252(*invocation.password));
         out << store::conversionMessage(done) << "\n";
         return kExitOk;

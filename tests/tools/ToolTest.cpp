@@ -97,6 +97,13 @@ TEST_F(ToolTest, EncryptAndDecryptConvertTheWholeFile)
     EXPECT_EQ(wrong.code, 1);
     EXPECT_THAT(wrong.err, HasSubstr("File load error. The file '" + bcy.string() + "' has reported errors."));
 
+    // A wrong password is refused before anything is converted.
+    const ToolRun refused = tool({"decrypt", bcy.string(), "--password", "cafe"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_THAT(refused.err, HasSubstr("File load error."));
+    EXPECT_TRUE(fs::exists(bcy));
+    EXPECT_FALSE(fs::exists(file));
+
     EXPECT_EQ(tool({"decrypt", bcy.string(), "--password", "caf\u00E9"}).out, "File decrypted.\n");
     EXPECT_EQ(readFile(file), kFile);
     EXPECT_EQ(tool({"decrypt", file.string(), "--password", "x"}).code, 1);
@@ -130,6 +137,10 @@ TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodes)
         EXPECT_EQ(run.code, 1) << command;
         EXPECT_THAT(run.err, HasSubstr("File load error.")) << command;
     }
+    const ToolRun notEncrypted = tool({"encrypt", damaged.string(), "--password", "pw"});
+    EXPECT_EQ(notEncrypted.code, 1);
+    EXPECT_THAT(notEncrypted.err, HasSubstr("File load error."));
+    EXPECT_FALSE(fs::exists(folder.file("bad.bcy")));
     EXPECT_EQ(readFile(damaged), "000010000001Open      A\r\n000030000001Open      C\r\n");
     EXPECT_EQ(tool({"check", folder.file("missing.bcn").string()}).code, 1);
 
