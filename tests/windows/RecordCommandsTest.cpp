@@ -197,6 +197,32 @@ TEST_P(RecordCommandsTest, NewSubWithoutAMasterDoesNothing)
     EXPECT_EQ(store::upperBound(onDisk()), 1);
 }
 
+TEST_P(RecordCommandsTest, AFailedSaveKeepsTheFileAndTheChangeAndCanBeRetried)
+{
+    open([](store::AppState& s) { addMaster(s, "Open", "Garden\xAC" "weeds"); });
+    const std::string before = readFile(harness.state.DataFilePath);
+    search()->setText(QStringLiteral("garden"));
+    WindowHarness::click(label(QStringLiteral("Res_0")));
+    finishNote();
+    fs::permissions(harness.state.DataFilePath, fs::perms::owner_read);
+    note()->moveCursor(QTextCursor::End);
+    type(note(), QStringLiteral(" today"));
+    WindowHarness::click(command(6));
+
+    ASSERT_EQ(harness.fakes.messages.texts.size(), 1u);
+    EXPECT_TRUE(harness.fakes.messages.texts[0].startsWith(QString::fromStdString(
+        "Could not save the file '" + harness.state.DataFilePath.string() + "': the file is read-only.")));
+    EXPECT_EQ(readFile(harness.state.DataFilePath), before);
+    EXPECT_EQ(harness.state.Records[1].Content, "Garden\xAC" "weeds today");
+    EXPECT_EQ(note()->toPlainText(), "Garden\nweeds today");
+    EXPECT_TRUE(command(6)->isEnabled());
+
+    fs::permissions(harness.state.DataFilePath, fs::perms::owner_read | fs::perms::owner_write);
+    WindowHarness::click(command(6));
+    EXPECT_EQ(harness.fakes.messages.texts.size(), 1u);
+    EXPECT_EQ(onDisk()[1].Content, "Garden\xAC" "weeds today");
+}
+
 INSTANTIATE_TEST_SUITE_P(PlainAndEnciphered, RecordCommandsTest, ::testing::Bool(),
                          [](const auto& info) { return info.param ? "Enciphered" : "Plain"; });
 
@@ -266,31 +292,6 @@ TEST_F(CommandTest, LoadNewFileGoesBackToTheStartWindow)
     EXPECT_TRUE(harness.owner->isStartUpLoaded());
     EXPECT_TRUE(harness.owner->startUp().isVisible());
     EXPECT_FALSE(harness.owner->isDataFrmLoaded());
-}
-
-TEST_F(CommandTest, AFailedSaveKeepsTheFileAndTheChangeAndCanBeRetried)
-{
-    open();
-    const std::string before = readFile(harness.state.DataFilePath);
-    selectGarden();
-    fs::permissions(harness.state.DataFilePath, fs::perms::owner_read);
-    note()->moveCursor(QTextCursor::End);
-    note()->setFocus();
-    QTest::keyClicks(note(), QStringLiteral(" today"));
-    WindowHarness::click(label(QStringLiteral("Label1_6")));
-
-    ASSERT_EQ(harness.fakes.messages.texts.size(), 1u);
-    EXPECT_TRUE(harness.fakes.messages.texts[0].startsWith(QString::fromStdString(
-        "Could not save the file '" + harness.state.DataFilePath.string() + "': the file is read-only.")));
-    EXPECT_EQ(readFile(harness.state.DataFilePath), before);
-    EXPECT_EQ(harness.state.Records[1].Content, "Garden\xAC" "weeds today");
-    EXPECT_EQ(note()->toPlainText(), "Garden\nweeds today");
-    EXPECT_TRUE(label(QStringLiteral("Label1_6"))->isEnabled());
-
-    fs::permissions(harness.state.DataFilePath, fs::perms::owner_read | fs::perms::owner_write);
-    WindowHarness::click(label(QStringLiteral("Label1_6")));
-    EXPECT_EQ(harness.fakes.messages.texts.size(), 1u);
-    EXPECT_NE(readFile(harness.state.DataFilePath).find("weeds today"), std::string::npos);
 }
 
 TEST_F(CommandTest, AFailedDeleteDeletesNothing)
