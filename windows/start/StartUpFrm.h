@@ -27,8 +27,7 @@ public:
     void Label1_Click(int Index);
     void Image7_Click();
 
-    // The folder the folder list shows, and the file chosen in the file list ("").
-    QString folderPath() const { return folder_; }
+    // The file chosen in the file list ("" when none).
     QString chosenFile() const;
     void setFolder(const QString& folder);
 
