@@ -2,7 +2,6 @@
 
 #include "store/StoreError.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -144,56 +143,31 @@ void SafeFileWriter::commit()
     syncFolder(target_.parent_path());
 }
 
-FileBytes::FileBytes(std::size_t capacity)
-    : data_(new char[std::max<std::size_t>(capacity, 1)]), capacity_(std::max<std::size_t>(capacity, 1))
-{
-}
-
-void FileBytes::grow()
-{
-    std::unique_ptr<char[]> bigger(new char[capacity_ * 2]);
-    std::memcpy(bigger.get(), data_.get(), size);
-    data_ = std::move(bigger);
-    capacity_ *= 2;
-}
-
-FileBytes readFileBytes(const fs::path& path)
+std::string readWholeFile(const fs::path& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY);
-    auto fail = [&](int error) {
-        if (fd >= 0)
-            ::close(fd);
-        throwReadFailure(path, error);
-    };
     if (fd < 0)
-        fail(errno);
+        throwReadFailure(path, errno);
+    std::string bytes;
     struct stat info {};
-    if (::fstat(fd, &info) != 0)
-        fail(errno);
-    if (S_ISDIR(info.st_mode))
-        fail(EISDIR);
-    // The size is a first guess: a file that grows while it is read is read whole.
-    FileBytes bytes(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) + 1 : 1 << 16);
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char chunk[1 << 16];
     for (;;) {
-        if (bytes.size == bytes.capacity())
-            bytes.grow();
-        const ssize_t got = ::read(fd, bytes.data() + bytes.size, bytes.capacity() - bytes.size);
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
         if (got == 0)
             break;
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            fail(errno);
+            const int error = errno;
+            ::close(fd);
+            throwReadFailure(path, error);
         }
-        bytes.size += static_cast<std::size_t>(got);
+        bytes.append(chunk, static_cast<std::size_t>(got));
     }
     ::close(fd);
     return bytes;
-}
-
-std::string readWholeFile(const fs::path& path)
-{
-    return std::string(readFileBytes(path).view());
 }
 
 void writeFileSafely(const fs::path& path, std::string_view bytes)

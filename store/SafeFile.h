@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -39,26 +38,7 @@ private:
     int fd_ = -1;
 };
 
-// A whole file in memory, read in one go into a buffer that is not cleared first.
-class FileBytes {
-public:
-    explicit FileBytes(std::size_t capacity);
-
-    char* data() { return data_.get(); }
-    std::size_t capacity() const { return capacity_; }
-    std::string_view view() const { return {data_.get(), size}; }
-    std::size_t size = 0;
-
-    // Doubles the capacity, keeping the bytes read so far.
-    void grow();
-
-private:
-    std::unique_ptr<char[]> data_;
-    std::size_t capacity_ = 0;
-};
-
 // The whole file as bytes. Throws StoreError (File) when it cannot be read.
-FileBytes readFileBytes(const std::filesystem::path& path);
 std::string readWholeFile(const std::filesystem::path& path);
 
 // Replaces (or creates) `path` with `bytes`, safely as above.
