@@ -42,7 +42,7 @@ private:
     std::vector<char> scratch_;
 };
 
-// The documented single-line routines.
+// The single-line routines: encipher (or decipher), scramble to codes, and back.
 std::string EncipherLine(std::string_view text, std::string_view password);
 std::string ScrambleLine(std::string_view text);
 std::string UnscrambleLine(std::string_view text);
