@@ -120,6 +120,9 @@ private:
     void setCountCaptions(const store::Record& record);
     void setCountCaption(int kind, int count);
     void emptyLinkRows();
+    void emptySubRows();
+    void setTabs(bool enabled, std::uint32_t textColour);
+    QRect availableScreen() const;
     void setSoundPicture();
     void writeSettings();
     void restoreListColours();

@@ -88,21 +88,13 @@ void DataFrm::resetTabCaptions()
 
 void DataFrm::prepareNewMaster()
 {
-    for (int row = 0; row < 4; ++row) {
-        Label1[row]->setForeColour(shade(3));
-        resA[row]->setCaption(QString());
-        resB[row]->setCaption(QString());
-    }
+    setTabs(false, shade(3));
+    emptyLinkRows();
     state_.CurrentMaster = -1;
-    for (int k = 0; k < 4; ++k)
-        Label1[k]->setEnabled(false);
     List1.setStringList({});
     for (TagLabel* row : Res)
         row->setCaption(QString());
-    for (TagLabel* row : Subs) {
-        row->setCaption(QString());
-        row->setForeColour(shade(3));
-    }
+    emptySubRows();
     resetTabCaptions();
     PendingMaster = true;
     PendingSub = false;
@@ -116,12 +108,8 @@ void DataFrm::prepareNewSub()
 {
     if (state_.CurrentMaster == -1)
         return;
-    for (int row = 0; row < 4; ++row) {
-        Label1[row]->setForeColour(shade(3));
-        resA[row]->setCaption(QString());
-        resB[row]->setCaption(QString());
-        Label1[row]->setEnabled(false);
-    }
+    setTabs(false, shade(3));
+    emptyLinkRows();
     for (TagLabel* row : Subs)
         row->setForeColour(shade(3));
     resetTabCaptions();
@@ -244,11 +232,7 @@ bool DataFrm::createSub(QString typed)
 
     FileNote->clear();
     noteText_ = toQString(store::StoredToText(record.Content));
-    for (TagLabel* row : Subs) {
-        row->setCaption(QString());
-        row->Tag.clear();
-        row->setForeColour(shade(3));
-    }
+    emptySubRows();
     // The sub rows list the master of the highlighted result row; with none
     // highlighted (the rows were paged), the master the new record belongs to.
     int master = state_.CurrentMaster;

@@ -12,7 +12,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QScrollBar>
 
 namespace windows {
@@ -61,7 +60,7 @@ void DataFrm::openLinkEditor(bool editing)
 {
     NewLinkFrm& editor = owner_.newLinkFrm();
     int left = 2 * x();
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const QRect screen = availableScreen();
     left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - editor.width()));
     editor.move(left, y() + FileNote->y() + twipsToPixels(120));
     editor.show();

@@ -78,12 +78,8 @@ void DataFrm::Res_Click(int Index)
     typewriterPosition_ = 1;
     FileNote->clear();
     resetTabCaptions();
-    for (int k = 0; k < 4; ++k) {
-        Label1[k]->setEnabled(true);
-        Label1[k]->setForeColour(shade(3));
-        resA[k]->setCaption(QString());
-        resB[k]->setCaption(QString());
-    }
+    setTabs(true, shade(3));
+    emptyLinkRows();
     Label1[5]->setEnabled(true);
     Label1[6]->setEnabled(false);
     Label1[7]->setEnabled(true);
@@ -92,11 +88,7 @@ void DataFrm::Res_Click(int Index)
     if (m < 1 || m > store::upperBound(state_.Records))
         return;
     const store::Record& master = state_.Records[m];
-    for (TagLabel* row : Subs) {
-        row->setCaption(QString());
-        row->Tag.clear();
-        row->setForeColour(shade(3));
-    }
+    emptySubRows();
     VScroll3->hide();
 
     // The note display starts before the status box is filled, so that filling it
@@ -160,12 +152,8 @@ void DataFrm::Subs_Click(int Index)
         row->setForeColour(shade(3));
     clicked->setForeColour(kWhite);
     resetTabCaptions();
-    for (int k = 0; k < 4; ++k) {
-        Label1[k]->setForeColour(shade(3));
-        Label1[k]->setEnabled(true);
-        resA[k]->setCaption(QString());
-        resB[k]->setCaption(QString());
-    }
+    setTabs(true, shade(3));
+    emptyLinkRows();
     const int s = tagNumber(clicked);
     if (s < 1 || s > store::upperBound(state_.Records))
         return;
@@ -176,6 +164,29 @@ void DataFrm::Subs_Click(int Index)
     state_.CurrentSub = static_cast<std::int16_t>(s);
     startNoteDisplay(state_.Records[s].Content);
     playSound(1);
+}
+
+void DataFrm::emptySubRows()
+{
+    for (TagLabel* row : Subs) {
+        row->setCaption(QString());
+        row->Tag.clear();
+        row->setForeColour(shade(3));
+    }
+}
+
+// The four link-kind tabs, enabled or not, in one text colour.
+void DataFrm::setTabs(bool enabled, std::uint32_t textColour)
+{
+    for (int k = 0; k < 4; ++k) {
+        Label1[k]->setEnabled(enabled);
+        Label1[k]->setForeColour(textColour);
+    }
+}
+
+QRect DataFrm::availableScreen() const
+{
+    return screen() ? screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
 }
 
 void DataFrm::setCountCaptions(const store::Record& record)
@@ -225,7 +236,7 @@ void DataFrm::openLinkMenu(int row)
 {
     LinkFrm& menu = owner_.linkFrm();
     int top = y() + resB[row]->y() - twipsToPixels(520);
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1920, 1080);
+    const QRect screen = availableScreen();
     while (top + menu.height() > screen.bottom() && top > screen.top())
         top -= twipsToPixels(1000);
     menu.move(x() + resB[row]->x(), top);

@@ -77,17 +77,9 @@ void DataFrm::clearDisplay()
     noteText_.clear();
     FileNote->clear();
     StatusTxt->clear();
-    for (int k = 0; k < 4; ++k) {
-        Label1[k]->setEnabled(false);
-        Label1[k]->setForeColour(shade(5));
-        resA[k]->setCaption(QString());
-        resB[k]->setCaption(QString());
-    }
-    for (TagLabel* row : Subs) {
-        row->setCaption(QString());
-        row->Tag.clear();
-        row->setForeColour(shade(3));
-    }
+    setTabs(false, shade(5));
+    emptyLinkRows();
+    emptySubRows();
     for (int i : {5, 6, 7})
         Label1[i]->setEnabled(false);
     for (TagLabel* row : Res) {
