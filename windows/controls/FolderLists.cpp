@@ -49,6 +49,23 @@ void fillFileList(QListWidget* list, const QString& folder, const QStringList& p
     list->addItems(QDir(folder).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
+void onFolderActivated(QListWidget* folders, const std::function<QString()>& current,
+                       const std::function<void(const QString&)>& enter)
+{
+    QObject::connect(folders, &QListWidget::itemActivated, folders, [current, enter](QListWidgetItem* item) {
+        enter(QDir(current()).absoluteFilePath(item->data(Qt::UserRole).toString()));
+    });
+}
+
+void onFileChosen(QListWidget* files, const std::function<void()>& chosen)
+{
+    QObject::connect(files, &QListWidget::itemClicked, files, [chosen](QListWidgetItem*) { chosen(); });
+    QObject::connect(files, &QListWidget::currentItemChanged, files, [chosen](QListWidgetItem* now) {
+        if (now)
+            chosen();
+    });
+}
+
 QString filePath(const QString& folder, const QString& name)
 {
     QString path = folder;

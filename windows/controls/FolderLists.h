@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QListWidget;
 
 namespace windows {
@@ -22,6 +24,14 @@ void fillFolderList(QListWidget* list, const QString& folder);
 
 // The files of `folder` matching `patterns` (any letter case), by name.
 void fillFileList(QListWidget* list, const QString& folder, const QStringList& patterns = {});
+
+// Wires a folder list: activating an item (double click, Enter) calls `enter` with
+// the folder it leads to from `current()`.
+void onFolderActivated(QListWidget* folders, const std::function<QString()>& current,
+                       const std::function<void(const QString&)>& enter);
+
+// Wires a file list: a file clicked, or moved to with the arrow keys, calls `chosen`.
+void onFileChosen(QListWidget* files, const std::function<void()>& chosen);
 
 // A file's path from its folder and name, with a single separator between them
 // even at a root.

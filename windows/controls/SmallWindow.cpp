@@ -1,6 +1,6 @@
 #include "windows/controls/SmallWindow.h"
 
-#include "platform/Platform.h"
+#include "windows/controls/Colours.h"
 
 namespace windows {
 
@@ -40,8 +40,9 @@ void SmallWindowButtons::hover(TagLabel* hovered)
     }
 }
 
-TagLabel* makeSmallButton(QWidget* window, const QString& name, const QString& caption, const QString& tip,
-                          QRect place, FrameShape*& frame, const QString& frameName, const QString& programFolder)
+TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& caption, const QString& tip,
+                           QRect place, FrameShape*& frame, const QString& frameName,
+                           const platform::HandPointer& hand)
 {
     frame = new FrameShape(frameName, window);
     frame->setGeometry(place.adjusted(-2, -2, 2, 2));
@@ -51,8 +52,19 @@ TagLabel* makeSmallButton(QWidget* window, const QString& name, const QString& c
     button->setCaption(caption);
     button->setAlignment(Qt::AlignCenter);
     button->setGeometry(place);
-    platform::HandPointer(programFolder).applyTo(button);
+    hand.applyTo(button);
     return button;
+}
+
+void paintSmallWindow(QWidget* window, const store::AppState& state, std::initializer_list<TagLabel*> texts)
+{
+    const std::uint32_t text = state.Settings.ColourScheme == 9 ? kBlack : state.Shades[0];
+    QPalette colours = window->palette();
+    colours.setColor(QPalette::Window, fromColourRef(state.Shades[4]));
+    colours.setColor(QPalette::WindowText, fromColourRef(text));
+    window->setPalette(colours);
+    for (TagLabel* label : texts)
+        label->setForeColour(text);
 }
 
 } // namespace windows

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Platform.h"
 #include "store/AppState.h"
 #include "windows/controls/TagLabel.h"
 
@@ -29,8 +30,13 @@ private:
     std::vector<FrameShape*> frames_;
 };
 
-// A button of a small window: a framed, centred label with the hand pointer.
-TagLabel* makeSmallButton(QWidget* window, const QString& name, const QString& caption, const QString& tip,
-                          QRect place, FrameShape*& frame, const QString& frameName, const QString& programFolder);
+// A framed, centred label used as a button, with the hand pointer.
+TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& caption, const QString& tip,
+                           QRect place, FrameShape*& frame, const QString& frameName,
+                           const platform::HandPointer& hand);
+
+// A small window's background (shade 5) and the colour of its hints and titles
+// (black in the black-and-white scheme, else shade 1).
+void paintSmallWindow(QWidget* window, const store::AppState& state, std::initializer_list<TagLabel*> texts);
 
 } // namespace windows

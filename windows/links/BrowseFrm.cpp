@@ -37,18 +37,12 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setAccessibleName(QStringLiteral("folders"));
     Dir1->setGeometry(12, 60, 210, 170);
-    connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setFolder(QDir(folder_).absoluteFilePath(item->data(Qt::UserRole).toString()));
-    });
+    onFolderActivated(Dir1, [this] { return folder_; }, [this](const QString& folder) { setFolder(folder); });
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setAccessibleName(QStringLiteral("files"));
     File1->setGeometry(234, 30, 214, 200);
-    connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(); });
-    connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* now) {
-        if (now)
-            File1_Click();
-    });
+    onFileChosen(File1, [this] { File1_Click(); });
     Label2[2] = new TagLabel(QStringLiteral("Label2_2"), this);
     Label2[2]->setCaption(QStringLiteral("double click file / folder to select link"));
     Label2[2]->setGeometry(12, 234, 436, 18);
@@ -60,10 +54,11 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
         label->setAutoFillBackground(false);
     const char* captions[] = {"", "select", "exit"};
     const char* tips[] = {"", "select file / folder", "exit"};
+    const platform::HandPointer hand(owner.programFolder());
     for (int i = 1; i <= 2; ++i) {
-        Label1[i] = makeSmallButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
-                                    QString::fromLatin1(tips[i]), QRect(i == 1 ? 236 : 344, 288, 104, 28), Shape1[i],
-                                    QStringLiteral("Shape1_%1").arg(i), owner.programFolder());
+        Label1[i] = makeFramedButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
+                                     QString::fromLatin1(tips[i]), QRect(i == 1 ? 236 : 344, 288, 104, 28), Shape1[i],
+                                     QStringLiteral("Shape1_%1").arg(i), hand);
         connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { buttons_->hover(Label1[i]); });
     }
@@ -74,12 +69,7 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
     buttons_ = std::make_unique<SmallWindowButtons>(state, std::vector<TagLabel*>{Label1[1], Label1[2]},
                                                     std::vector<FrameShape*>(Shape1.begin(), Shape1.end()));
     buttons_->paint();
-    QPalette window = palette();
-    window.setColor(QPalette::Window, fromColourRef(state.Shades[4]));
-    setPalette(window);
-    const std::uint32_t text = state.Settings.ColourScheme == 9 ? kBlack : state.Shades[0];
-    for (TagLabel* label : {Label2[0], Label2[2], Label1[0]})
-        label->setForeColour(text);
+    paintSmallWindow(this, state, {Label2[0], Label2[2], Label1[0]});
 
     if (!state.PickerLastDrive.empty()) {
         Drive1->setCurrentText(QString::fromStdString(state.PickerLastDrive));

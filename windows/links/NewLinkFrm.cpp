@@ -59,10 +59,11 @@ NewLinkFrm::NewLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(
     const char* captions[] = {"exit", "save changes", "browse", "existing link"};
     const char* tips[] = {"exit", "save link", "browse to new link", "select from existing link"};
     const int lefts[] = {12, 112, 212, 312};
+    const platform::HandPointer hand(owner.programFolder());
     for (int i = 0; i < 4; ++i) {
-        Label1[i] = makeSmallButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
-                                    QString::fromLatin1(tips[i]), QRect(lefts[i], 124, 92, 28), Shape1[i],
-                                    QStringLiteral("Shape1_%1").arg(i), owner.programFolder());
+        Label1[i] = makeFramedButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
+                                     QString::fromLatin1(tips[i]), QRect(lefts[i], 124, 92, 28), Shape1[i],
+                                     QStringLiteral("Shape1_%1").arg(i), hand);
         connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { buttons_->hover(Label1[i]); });
     }
@@ -73,12 +74,7 @@ NewLinkFrm::NewLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(
     buttons_ = std::make_unique<SmallWindowButtons>(
         state, std::vector<TagLabel*>(Label1.begin(), Label1.end()), std::vector<FrameShape*>(Shape1.begin(), Shape1.end()));
     buttons_->paint();
-    QPalette window = palette();
-    window.setColor(QPalette::Window, fromColourRef(state.Shades[4]));
-    window.setColor(QPalette::WindowText, fromColourRef(state.Settings.ColourScheme == 9 ? kBlack : state.Shades[0]));
-    setPalette(window);
-    for (TagLabel* label : {Label2[0], Label2[2]})
-        label->setForeColour(state.Settings.ColourScheme == 9 ? kBlack : state.Shades[0]);
+    paintSmallWindow(this, state, {Label2[0], Label2[2]});
 }
 
 void NewLinkFrm::showPromptForKind(int kind)

@@ -32,10 +32,11 @@ QuickLinkFrm::QuickLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), own
     List1->setAccessibleName(QStringLiteral("existing links"));
     List1->setGeometry(12, 30, 416, 216);
     const char* captions[] = {"exit", "copy link"};
+    const platform::HandPointer hand(owner.programFolder());
     for (int i = 0; i < 2; ++i) {
-        Label1[i] = makeSmallButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
-                                    QString::fromLatin1(captions[i]), QRect(i == 1 ? 216 : 324, 258, 104, 28),
-                                    Shape1[i], QStringLiteral("Shape1_%1").arg(i), owner.programFolder());
+        Label1[i] = makeFramedButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
+                                     QString::fromLatin1(captions[i]), QRect(i == 1 ? 216 : 324, 258, 104, 28),
+                                     Shape1[i], QStringLiteral("Shape1_%1").arg(i), hand);
         connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { buttons_->hover(Label1[i]); });
     }
@@ -45,10 +46,7 @@ QuickLinkFrm::QuickLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), own
     buttons_ = std::make_unique<SmallWindowButtons>(state, std::vector<TagLabel*>{Label1[0], Label1[1]},
                                                     std::vector<FrameShape*>{Shape1[0], Shape1[1], Shape1[3]});
     buttons_->paint();
-    QPalette window = palette();
-    window.setColor(QPalette::Window, fromColourRef(state.Shades[4]));
-    setPalette(window);
-    Label2_2->setForeColour(state.Settings.ColourScheme == 9 ? kBlack : state.Shades[0]);
+    paintSmallWindow(this, state, {Label2_2});
 
     for (const std::string& entry : store::distinctLinks(state.Records, state.CurrentLinkKind))
         List1->addItem(toQString(store::quickLinkItem(entry)));

@@ -7,6 +7,7 @@
 #include "windows/controls/Colours.h"
 #include "windows/controls/FolderLists.h"
 #include "windows/controls/HoverColours.h"
+#include "windows/controls/SmallWindow.h"
 #include "windows/main/DataFrm.h"
 
 #include <QComboBox>
@@ -57,20 +58,13 @@ StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
     Dir1->setObjectName(QStringLiteral("Dir1"));
     Dir1->setAccessibleName(QStringLiteral("folders"));
     Dir1->setGeometry(16, 116, 250, 200);
-    connect(Dir1, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        setFolder(QDir(folder_).absoluteFilePath(item->data(Qt::UserRole).toString()));
-    });
+    onFolderActivated(Dir1, [this] { return folder_; }, [this](const QString& folder) { setFolder(folder); });
 
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setAccessibleName(QStringLiteral("files"));
     File1->setGeometry(278, 86, 266, 230);
-    // A file chosen with the mouse or with the arrow keys counts as a click.
-    connect(File1, &QListWidget::itemClicked, this, [this](QListWidgetItem*) { File1_Click(); });
-    connect(File1, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* now) {
-        if (now)
-            File1_Click();
-    });
+    onFileChosen(File1, [this] { File1_Click(); });
     connect(File1, &QListWidget::itemActivated, this, [this](QListWidgetItem*) { Label1_Click(2); });
 
     Image7 = new TagLabel(QStringLiteral("Image7"), this);
@@ -86,16 +80,9 @@ StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
     const platform::HandPointer hand(owner.programFolder());
     hand.applyTo(Image7);
     for (int i = 0; i < 4; ++i) {
-        const QRect place(16 + 134 * i, 330, 124, 30);
-        Shape1[i] = new FrameShape(QStringLiteral("Shape1_%1").arg(i), this);
-        Shape1[i]->setGeometry(place.adjusted(-2, -2, 2, 2));
-        Shape1[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Label1[i] = new TagLabel(QStringLiteral("Label1_%1").arg(i), this);
-        Label1[i]->setToolTip(QString::fromLatin1(tips[i]));
-        Label1[i]->setCaption(QString::fromLatin1(captions[i]));
-        Label1[i]->setAlignment(Qt::AlignCenter);
-        Label1[i]->setGeometry(place);
-        hand.applyTo(Label1[i]);
+        Label1[i] = makeFramedButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
+                                     QString::fromLatin1(tips[i]), QRect(16 + 134 * i, 330, 124, 30), Shape1[i],
+                                     QStringLiteral("Shape1_%1").arg(i), hand);
         connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { hoverButton(i); });
     }
