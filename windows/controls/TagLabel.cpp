@@ -1,6 +1,7 @@
 #include "windows/controls/TagLabel.h"
 
 #include "windows/controls/Colours.h"
+#include "windows/controls/Legibility.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,12 +41,12 @@ void TagLabel::applyColours()
 {
     QPalette colours = palette();
     colours.setColor(QPalette::Window, fromColourRef(backColour_));
-    // Where a scheme gives text and background one colour (black on black in the
-    // black-and-white scheme), the caption is drawn in the opposite colour so that
-    // it can still be read; the colours themselves stay as the scheme set them.
-    QColor text = fromColourRef(foreColour_);
-    if (foreColour_ == backColour_ && autoFillBackground())
-        text = text.lightness() < 128 ? QColor(Qt::white) : QColor(Qt::black);
+    // The caption is drawn legibly over what is behind it (its own background, or
+    // the window's where it paints none); the colours themselves stay as set.
+    const QColor behind = autoFillBackground() || !parentWidget()
+                              ? fromColourRef(backColour_)
+                              : parentWidget()->palette().color(QPalette::Window);
+    const QColor text = legibleText(fromColourRef(foreColour_), behind);
     colours.setColor(QPalette::WindowText, text);
     // A disabled button keeps the scheme's look, dimmed by its text only.
     QColor dimmed = text;
