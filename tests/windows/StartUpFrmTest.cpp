@@ -118,6 +118,18 @@ TEST_F(StartUpFrmTest, OpeningAPlainFileShowsTheMainWindowAndKeepsABackup)
     EXPECT_TRUE(harness.fakes.messages.texts.empty());
 }
 
+TEST_F(StartUpFrmTest, ATypedPathIsBackedUpUnderItsOwnNameBesideIt)
+{
+    TempFolder elsewhere;
+    elsewhere.write("typed.bcn", kPlainFile);
+    start();
+    path()->setText(QString::fromStdString(elsewhere.file("typed.bcn").string()));
+    openChosen();
+    ASSERT_TRUE(harness.owner->isDataFrmLoaded());
+    EXPECT_EQ(readFile(elsewhere.file("BackUp_typed.bcn")), kPlainFile);
+    EXPECT_FALSE(fs::exists(harness.folder.file("BackUp_")));
+}
+
 TEST_F(StartUpFrmTest, ABackupIsNotBackedUpAgain)
 {
     harness.folder.write("BackUp_x.bcn", kPlainFile);

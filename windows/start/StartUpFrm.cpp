@@ -1,5 +1,7 @@
 #include "windows/start/StartUpFrm.h"
 
+#include "store/FileConversion.h"
+
 #include "store/DataFile.h"
 #include "store/Settings.h"
 #include "windows/WindowOwner.h"
@@ -203,18 +205,22 @@ void StartUpFrm::openFile()
     main.show();
     if (!main.LoadDataFile(state.DataFilePath))
         return;
-    const QString chosen = chosenFile();
-    if (!chosen.startsWith(QLatin1String("BackUp_"))) {
-        const std::filesystem::path backup =
-            std::filesystem::path(folder_.toStdString()) / ("BackUp_" + chosen.toStdString());
-        try {
-            store::CopyDataFile(state, backup);
-        } catch (const std::exception& error) {
-            owner_.services().messages.information(this, QStringLiteral("Brindlecase"),
-                                                   QString::fromStdString(error.what()));
-        }
-    }
+    makeBackupOfOpenedFile();
     owner_.unloadStartUp();
+}
+
+// The backup is named after the file actually opened and lies beside it, whether the
+// file was picked in the list or its path typed; a backup is not backed up again.
+void StartUpFrm::makeBackupOfOpenedFile()
+{
+    store::AppState& state = owner_.state();
+    if (state.DataFilePath.filename().string().rfind("BackUp_", 0) == 0)
+        return;
+    try {
+        store::CopyDataFile(state, store::backupPath(state.DataFilePath));
+    } catch (const std::exception& error) {
+        owner_.services().messages.information(this, QStringLiteral("Brindlecase"), QString::fromStdString(error.what()));
+    }
 }
 
 } // namespace windows
