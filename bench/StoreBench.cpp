@@ -35,6 +35,7 @@ public:
         std::fprintf(stderr, "%s (%s)\n", message.c_str(), cause.c_str());
         std::abort();
     }
+    void loadedCutShort(const std::string&) override {}
 };
 
 // The files of the run: one plain and one enciphered copy of the generated store.

@@ -23,6 +23,10 @@ namespace {
 class QuietMessages : public platform::MessageBoxes {
 public:
     void information(QWidget*, const QString&, const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+    int ask(QWidget*, const QString&, const QString&, const QStringList& answers) override
+    {
+        return static_cast<int>(answers.size()) - 1;
+    }
 };
 class NoTray : public platform::TrayIcon {
 public:

@@ -9,12 +9,15 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPushButton>
 #include <QSoundEffect>
 #include <QSystemTrayIcon>
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -25,6 +28,24 @@ public:
     {
         QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
         box.exec();
+    }
+
+    int ask(QWidget* parent, const QString& title, const QString& text, const QStringList& answers) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
+        std::vector<QAbstractButton*> buttons;
+        for (qsizetype i = 0; i < answers.size(); ++i) {
+            const bool last = i + 1 == answers.size();
+            buttons.push_back(box.addButton(answers[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+        }
+        if (!buttons.empty()) {
+            box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+            box.setEscapeButton(buttons.back());
+        }
+        box.exec();
+        const auto chosen = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+        return chosen == buttons.end() ? static_cast<int>(answers.size()) - 1
+                                       : static_cast<int>(chosen - buttons.begin());
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QTime>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -18,6 +19,9 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     virtual void information(QWidget* parent, const QString& title, const QString& text) = 0;
+    // A question with the given answers, the first one the default; Escape or the
+    // close box takes the last. Returns the index of the answer chosen.
+    virtual int ask(QWidget* parent, const QString& title, const QString& text, const QStringList& answers) = 0;
 };
 
 // The tray icon of the main window. Its clicks arrive as the codes of the tray

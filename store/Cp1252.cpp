@@ -152,6 +152,26 @@ std::string utf8ToCp1252(std::string_view text)
     return out;
 }
 
+std::string cp1252ForMessage(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const char16_t code = toUnicode(byte);
+        const bool control = code < 0x20 || code == 0x7F || (code >= 0x80 && code <= 0x9F);
+        if (control) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            appendUtf8(out, code);
+        }
+    }
+    return out;
+}
+
 unsigned char lowerCp1252(unsigned char c)
 {
     return kLowerTable[c];

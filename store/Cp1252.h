@@ -16,6 +16,10 @@ std::string utf16ToCp1252(std::u16string_view text);
 std::string cp1252ToUtf8(std::string_view text);
 std::string utf8ToCp1252(std::string_view text);
 
+// Text from a file as a message quotes it: UTF-8, with control characters and the
+// undefined bytes shown as \xNN, so a message never carries raw file bytes.
+std::string cp1252ForMessage(std::string_view text);
+
 // The lower-case form of one Windows-1252 byte (A-Z, the accented capitals and the
 // four capitals in 0x80-0x9F), as the search compares text.
 unsigned char lowerCp1252(unsigned char c);

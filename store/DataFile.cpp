@@ -1,5 +1,6 @@
 #include "store/DataFile.h"
 
+#include "store/Cp1252.h"
 #include "store/LegacyNumbers.h"
 #include "store/LineCipher.h"
 #include "store/SafeFile.h"
@@ -131,8 +132,25 @@ private:
     std::string plain_;
 };
 
+// A line the reader would not give back as written is refused before anything
+// reaches the file: a record index outside 1 to 32767 (its key would not be five
+// digits) or a CR or LF inside a field (it would split the line in two).
+void requireWritableLine(const AppState& state, std::string_view line)
+{
+    std::string cause;
+    if (line.size() < 12 || !allDigits(line.data(), 12) || line.substr(0, 5) == "00000")
+        cause = "a record index in the line '" + cp1252ForMessage(line.substr(0, 12))
+              + "' is outside what a data file can hold (1 to 32,767)";
+    else if (std::memchr(line.data(), '\r', line.size()) || std::memchr(line.data(), '\n', line.size()))
+        cause = "record " + std::to_string(digitsValue(line.data(), 5))
+              + " holds a line break inside a field, which would corrupt the file";
+    if (!cause.empty())
+        throw StoreError(ErrorKind::File, saveFailureMessage(state.DataFilePath, cause + "; nothing was written"));
+}
+
 void writeLine(AppState& state, std::string_view line)
 {
+    requireWritableLine(state, line);
     std::string& out = state.OutStream->buffer();
     if (state.OutCipher)
         state.OutCipher->appendEnciphered(out, line);
@@ -193,13 +211,22 @@ std::string loadErrorMessage(const fs::path& dataFilePath)
     return "File load error. The file '" + dataFilePath.string() + "' has reported errors.";
 }
 
+std::string cutShortMessage(const fs::path& dataFilePath)
+{
+    return "The file '" + dataFilePath.string()
+         + "' ends in the middle of a line, so it has probably been cut short (by a full disk, a crash or a "
+           "copy that did not finish). It is open as far as it goes: check its last record, and look for a "
+           "backup copy before you save over it.";
+}
+
 bool LoadDataFile(AppState& state, const fs::path& path, LoadReporter& reporter)
 {
     state.Records = emptyRecords();
     state.PasswordAccepted = false;
+    bool lastLineEnded = true;
     try {
         LineDecoder decoder(state);
-        forEachFileLine(path, [&](std::string_view line) {
+        lastLineEnded = forEachFileLine(path, [&](std::string_view line) {
             if (!line.empty())
                 decoder.decode(line);
         });
@@ -209,6 +236,8 @@ bool LoadDataFile(AppState& state, const fs::path& path, LoadReporter& reporter)
         return false;
     }
     state.LoadFailed = false;
+    if (!lastLineEnded)
+        reporter.loadedCutShort(cutShortMessage(state.DataFilePath));
     return true;
 }
 
@@ -228,6 +257,7 @@ void OpenOutput(AppState& state)
 void WriteOutLine(AppState& state, std::string& line)
 {
     requireOutput(state);
+    requireWritableLine(state, line);
     if (state.OutCipher) {
         std::string written;
         state.OutCipher->appendEnciphered(written, line);

@@ -15,14 +15,21 @@ public:
     virtual ~LoadReporter() = default;
     // `message` is the one the user sees; `cause` says what went wrong, for logs.
     virtual void loadFailed(const std::string& message, const std::string& cause) = 0;
+    // The file loaded, but its last line has no line end: it was most likely cut
+    // short. `message` says so in words the user sees.
+    virtual void loadedCutShort(const std::string& message) = 0;
 };
 
 // "File load error. The file '<path>' has reported errors."
 std::string loadErrorMessage(const std::filesystem::path& dataFilePath);
 
+// The warning for a file whose last line has no line end.
+std::string cutShortMessage(const std::filesystem::path& dataFilePath);
+
 // Reads the whole file into state.Records. On any error the reporter is told,
 // state.LoadFailed becomes true and Records keeps what was read before the error;
-// otherwise LoadFailed becomes false. Returns !LoadFailed. The window-side load then
+// otherwise LoadFailed becomes false, and a file whose last line has no line end is
+// reported as cut short (it still loads). Returns !LoadFailed. The window-side load then
 // refills the status box and resets the search box.
 bool LoadDataFile(AppState& state, const std::filesystem::path& path, LoadReporter& reporter);
 

@@ -1,5 +1,6 @@
 #include "store/LegacyNumbers.h"
 
+#include "store/Cp1252.h"
 #include "store/StoreError.h"
 
 #include <cmath>
@@ -140,7 +141,7 @@ double strictNumber(std::string_view text)
         ++end;
     if (!parsed.digitsFound || end != text.size())
         throw StoreError(ErrorKind::Conversion,
-                         "'" + std::string(text) + "' is not a number");
+                         "'" + cp1252ForMessage(text) + "' is not a number");
     return parsed.value;
 }
 
@@ -161,6 +162,15 @@ LeadingNumber readLeadingNumber(std::string_view text)
     while (pos < text.size() && isBlank(text[pos]))
         ++pos;
     const Parsed parsed = parseNumber(text, pos, true);
+    return {parsed.value, parsed.digitsFound};
+}
+
+LeadingNumber readFirstNumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && isBlank(text[pos]))
+        ++pos;
+    const Parsed parsed = parseNumber(text, pos, false);
     return {parsed.value, parsed.digitsFound};
 }
 

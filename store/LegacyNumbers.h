@@ -18,6 +18,10 @@ struct LeadingNumber {
 };
 LeadingNumber readLeadingNumber(std::string_view text);
 
+// Settings reading: blanks before the number are skipped, and the number ends at
+// the first character that cannot continue it, a blank included (" 100 200" is 100).
+LeadingNumber readFirstNumber(std::string_view text);
+
 // Strict conversion: the whole text, blanks around it allowed, must be one number;
 // a fraction is rounded half to even. Throws StoreError (Conversion) for text that
 // is not a number and (Overflow) for a value outside the target range.

@@ -1,5 +1,6 @@
 #include "store/LineCipher.h"
 
+#include "store/Cp1252.h"
 #include "store/LegacyNumbers.h"
 #include "store/LegacyRandom.h"
 #include "store/StoreError.h"
@@ -50,7 +51,7 @@ std::uint32_t keyStartState(std::string_view password)
 void throwBadCode(std::string_view piece)
 {
     throw StoreError(ErrorKind::InvalidArgument,
-                     "'" + std::string(piece) + "' is not a character code");
+                     "'" + cp1252ForMessage(piece) + "' is not a character code");
 }
 
 char codeToChar(std::string_view piece)

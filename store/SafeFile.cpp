@@ -30,6 +30,23 @@ void refuseReadOnlyTarget(const fs::path& target)
         throw StoreError(ErrorKind::File, saveFailureMessage(target, "the file is read-only"));
 }
 
+// A symbolic link is written through: the file it points to is replaced (its
+// temporary file beside it), and the link itself stays a link. Chains are followed;
+// a link that points nowhere names the file to create.
+fs::path resolveLinks(fs::path target)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(target, error)) || error)
+            return target;
+        const fs::path pointed = fs::read_symlink(target, error);
+        if (error)
+            return target;
+        target = pointed.is_absolute() ? pointed : target.parent_path() / pointed;
+    }
+    return target;
+}
+
 void syncFolder(const fs::path& folder)
 {
     const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -59,7 +76,7 @@ std::string saveFailureMessage(const fs::path& path, const std::string& cause)
     return "Could not save the file '" + path.string() + "': " + cause + ".";
 }
 
-SafeFileWriter::SafeFileWriter(fs::path target) : target_(std::move(target))
+SafeFileWriter::SafeFileWriter(fs::path target) : target_(resolveLinks(std::move(target)))
 {
     refuseReadOnlyTarget(target_);
     const fs::path folder = target_.parent_path();

@@ -10,7 +10,8 @@ namespace store {
 // the bytes go to a temporary file in the same folder, which is flushed to disk and
 // then renamed over the target. Until commit() the target is not touched; a writer
 // destroyed without commit() removes its temporary file. Every failure throws a
-// StoreError (File) naming the file and the cause.
+// StoreError (File) naming the file and the cause. A target that is a symbolic
+// link is written through to the file it points to.
 class SafeFileWriter {
 public:
     explicit SafeFileWriter(std::filesystem::path target);

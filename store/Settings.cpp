@@ -28,7 +28,7 @@ std::vector<std::string> readValueLines(const fs::path& file)
 
 std::optional<double> numberValue(std::string_view line)
 {
-    const LeadingNumber number = readLeadingNumber(line);
+    const LeadingNumber number = readFirstNumber(line);
     if (!number.digitsFound)
         return std::nullopt;
     return number.value;

@@ -57,7 +57,7 @@ private:
 
 } // namespace
 
-void forEachFileLine(const std::filesystem::path& path, const std::function<void(std::string_view)>& action)
+bool forEachFileLine(const std::filesystem::path& path, const std::function<void(std::string_view)>& action)
 {
     FileHandle file(path);
     std::size_t capacity = kBlockSize;
@@ -74,7 +74,7 @@ void forEachFileLine(const std::filesystem::path& path, const std::function<void
         const std::string_view bytes(block.get(), held + got);
         if (got == 0) {
             forEachLine(bytes, action);
-            return;
+            return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r';
         }
         const std::size_t complete = completeLinesEnd(bytes);
         forEachLine(bytes.substr(0, complete), action);

@@ -37,7 +37,9 @@ void forEachLine(std::string_view bytes, Action&& action)
 // Reads the file at `path` in blocks and calls `action` with every line, by the
 // same rules as forEachLine. Only one block and a partial line are held at a time,
 // so even a file at the format's limit passes through the processor's cache.
-// Throws StoreError (File) when the file cannot be read.
-void forEachFileLine(const std::filesystem::path& path, const std::function<void(std::string_view)>& action);
+// Throws StoreError (File) when the file cannot be read. Returns false when the
+// file's last line has no line end (every line the program writes has one, so such
+// a file has most likely been cut short), true otherwise, an empty file included.
+bool forEachFileLine(const std::filesystem::path& path, const std::function<void(std::string_view)>& action);
 
 } // namespace store

@@ -6,10 +6,12 @@
 #include "store/Search.h"
 #include "store/StoreError.h"
 #include "tools/JsonExport.h"
+#include "tools/PrintableText.h"
 
 #include <charconv>
 #include <functional>
 #include <optional>
+#include <sstream>
 
 namespace tools {
 namespace {
@@ -21,10 +23,14 @@ struct Invocation {
 
 using Handler = std::function<int(const Invocation&, std::ostream&, std::ostream&)>;
 
+// Whether a command needs --password. A password that is being set (enciphering)
+// must not be empty; one that opens a file may be, as old files can have one.
+enum class Password { Optional, Required, RequiredToSet };
+
 struct Command {
     std::string name;
     std::vector<std::string> operandNames;
-    bool passwordRequired;
+    Password password;
     std::string summary;
     Handler run;
 };
@@ -39,7 +45,7 @@ std::string usageLine(const Command& command)
     std::string line = "brindlecase-tool " + command.name;
     for (const auto& operand : command.operandNames)
         line += " " + operand;
-    line += command.passwordRequired ? " --password P" : " [--password P]";
+    line += command.password == Password::Optional ? " [--password P]" : " --password P";
     return line;
 }
 
@@ -50,6 +56,7 @@ public:
     {
         err_ << message << "\n(" << cause << ")\n";
     }
+    void loadedCutShort(const std::string& message) override { err_ << "Warning: " << message << "\n"; }
 
 private:
     std::ostream& err_;
@@ -162,17 +169,17 @@ int exportStore(const Invocation& invocation, std::ostream& out, std::ostream& e
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> table = {
-        {"check", {"FILE"}, false, "Load FILE and count its records and links.", check},
-        {"resave", {"FILE"}, false, "Load FILE and write it back in the program's own form.", resave},
-        {"search", {"FILE", "TEXT"}, false,
+        {"check", {"FILE"}, Password::Optional, "Load FILE and count its records and links.", check},
+        {"resave", {"FILE"}, Password::Optional, "Load FILE and write it back in the program's own form.", resave},
+        {"search", {"FILE", "TEXT"}, Password::Optional,
          "List the master records whose text contains TEXT (any letter case), as index-name.", search},
-        {"delete", {"FILE", "ID"}, false,
+        {"delete", {"FILE", "ID"}, Password::Optional,
          "Delete record ID (a master with its sub records) and renumber the rest.", remove},
-        {"encrypt", {"FILE"}, true, "Encipher a plain .bcn file into a .bcy file (backup kept).",
+        {"encrypt", {"FILE"}, Password::RequiredToSet, "Encipher a plain .bcn file into a .bcy file (backup kept).",
          convert(store::Conversion::Enciphered)},
-        {"decrypt", {"FILE"}, true, "Decipher a .bcy file into a plain .bcn file (backup kept).",
+        {"decrypt", {"FILE"}, Password::Required, "Decipher a .bcy file into a plain .bcn file (backup kept).",
          convert(store::Conversion::Deciphered)},
-        {"export", {"FILE"}, false, "Print the whole store as JSON.", exportStore},
+        {"export", {"FILE"}, Password::Optional, "Print the whole store as JSON.", exportStore},
     };
     return table;
 }
@@ -209,14 +216,14 @@ std::optional<Invocation> parse(const Command& command, const std::vector<std::s
     }
     if (invocation.operands.size() != command.operandNames.size())
         throw UsageError("wrong number of arguments");
-    if (command.passwordRequired && !invocation.password)
+    if (command.password != Password::Optional && !invocation.password)
         throw UsageError("--password is required");
+    if (command.password == Password::RequiredToSet && invocation.password->empty())
+        throw UsageError("the new password must not be empty");
     return invocation;
 }
 
-} // namespace
-
-int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
         printOverview(err);
@@ -250,6 +257,18 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << error.what() << "\n";
         return kExitFileError;
     }
+}
+
+} // namespace
+
+int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    std::ostringstream printed;
+    std::ostringstream messages;
+    const int status = dispatch(args, printed, messages);
+    out << printableUtf8(printed.str());
+    err << printableUtf8(messages.str());
+    return status;
 }
 
 } // namespace tools

@@ -19,8 +19,23 @@ public:
         titles.push_back(title);
         texts.push_back(text);
     }
+    // Questions are answered from `answers` in turn; with none left, the last answer
+    // (the one Escape gives) is taken.
+    int ask(QWidget*, const QString&, const QString& text, const QStringList& offered) override
+    {
+        questions.push_back(text);
+        offers.push_back(offered);
+        if (answers.empty())
+            return static_cast<int>(offered.size()) - 1;
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
     std::vector<QString> titles;
     std::vector<QString> texts;
+    std::vector<QString> questions;
+    std::vector<QStringList> offers;
+    std::vector<int> answers;
 };
 
 class FakeTray : public platform::TrayIcon {

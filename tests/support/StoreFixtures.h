@@ -22,8 +22,10 @@ public:
         messages.push_back(message);
         causes.push_back(cause);
     }
+    void loadedCutShort(const std::string& message) override { warnings.push_back(message); }
     std::vector<std::string> messages;
     std::vector<std::string> causes;
+    std::vector<std::string> warnings;
 };
 
 // Opens `path` into a fresh state the way the start window does.

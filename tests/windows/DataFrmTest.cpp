@@ -325,6 +325,15 @@ TEST_F(DataFrmTest, DraggingTheStripMovesTheWindowAndSavesThePlace)
     EXPECT_EQ(readFile(harness.folder.file("settings.txt")).substr(0, 14), " 1650 \r\n 975 \r");
 }
 
+TEST_F(DataFrmTest, ASettingsNumberEndsAtABlankInsideIt)
+{
+    harness.writeSettings(" 1500 900\r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 3 4 \r\n");
+    open(gardenFile());
+    EXPECT_EQ(window->pos(), QPoint(100, 60));
+    EXPECT_EQ(harness.state.Settings.ColourScheme, 3);
+    EXPECT_EQ(label(QStringLiteral("Res_0"))->backColour(), colourRef(128, 64, 64));
+}
+
 TEST_F(DataFrmTest, HideGoesToTheTrayAndTheTrayBringsItBack)
 {
     open(gardenFile());

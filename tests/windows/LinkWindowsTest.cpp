@@ -9,6 +9,7 @@
 #include "windows/links/QuickLinkFrm.h"
 #include "windows/main/DataFrm.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -18,6 +19,8 @@
 using namespace testing_support;
 using windows::DataFrm;
 using windows::TagLabel;
+using windows::colourRef;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -249,6 +252,60 @@ TEST_F(LinkWindowsTest, ThePickerRemembersItsFolderAndTakesOnlyFoldersForFolderL
     windows::BrowseFrm& again = harness.owner->browseFrm();
     EXPECT_FALSE(harness.find<QListWidget>(&again, QStringLiteral("File1"))->isEnabled());
     EXPECT_EQ(harness.label(&again, QStringLiteral("Label1_0"))->text(), QString::fromStdString(harness.folder.path().string()));
+}
+
+TEST_F(LinkWindowsTest, ThePickerOpensWhereItWasLeftAfterADriveWasPicked)
+{
+    const fs::path inner = harness.folder.path() / "inner";
+    fs::create_directory(inner);
+    tab(3);
+    WindowHarness::click(label(QStringLiteral("Image3_3")));
+    WindowHarness::click(harness.label(&editor(), QStringLiteral("Label1_2")));
+    windows::BrowseFrm& picker = harness.owner->browseFrm();
+    auto* drives = harness.find<QComboBox>(&picker, QStringLiteral("Drive1"));
+    drives->setCurrentIndex(0);
+    emit drives->activated(0); // the user picks a drive
+    picker.setFolder(QString::fromStdString(inner.string()));
+    WindowHarness::click(harness.label(&picker, QStringLiteral("Label1_2"))); // "exit"
+
+    WindowHarness::click(harness.label(&editor(), QStringLiteral("Label1_2")));
+    windows::BrowseFrm& again = harness.owner->browseFrm();
+    EXPECT_EQ(harness.label(&again, QStringLiteral("Label1_0"))->text(), QString::fromStdString(inner.string()));
+}
+
+TEST_F(LinkWindowsTest, LongLinksAreCutWithTheWholeTextInTheirTooltipAndTheMenu)
+{
+    const QString longTarget = QStringLiteral("https://example.org/a/very/long/address/that/cannot/fit/in/one/row.html");
+    tab(4);
+    addLink(QStringLiteral("A description far too long for its narrow cell"), longTarget);
+    TagLabel* target = label(QStringLiteral("resB_3"));
+    EXPECT_TRUE(target->text().endsWith(QStringLiteral("...")));
+    EXPECT_TRUE(longTarget.startsWith(target->text().chopped(3)));
+    EXPECT_LE(target->fontMetrics().horizontalAdvance(target->text()), target->contentsRect().width());
+    EXPECT_EQ(target->toolTip(), longTarget);
+    EXPECT_EQ(label(QStringLiteral("resA_3"))->toolTip(), "A description far too long for its narrow cell");
+    EXPECT_TRUE(label(QStringLiteral("resA_0"))->toolTip().isEmpty()); // "One" fits
+    clickLinkRow(3);
+    EXPECT_EQ(harness.state.SelectedLinkTarget, longTarget.toStdString());
+
+    // Every tab has room for a two-digit count.
+    for (int kind = 0; kind < 4; ++kind) {
+        TagLabel* button = label(QStringLiteral("Label1_%1").arg(kind));
+        const QString widest = QStringList({"email", "folders", "files", "web"})[kind] + QStringLiteral("  [88]");
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(widest), button->contentsRect().width()) << kind;
+    }
+}
+
+TEST_F(LinkWindowsTest, ARowEmptiedUnderThePointerLosesItsHoverColour)
+{
+    window->cols_Click(5);
+    tab(1);
+    TagLabel* row = label(QStringLiteral("resA_1"));
+    WindowHarness::hover(row);
+    ASSERT_EQ(row->backColour(), colourRef(0, 128, 0));
+    tab(2); // one folder: row 0 is refilled, rows 1 to 3 emptied
+    EXPECT_EQ(row->text(), "");
+    EXPECT_EQ(row->backColour(), colourRef(0, 64, 0));
 }
 
 TEST(FolderLists, RootPathsHaveASingleSeparator)

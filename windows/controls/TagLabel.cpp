@@ -4,6 +4,8 @@
 #include "windows/controls/Legibility.h"
 
 #include <QMouseEvent>
+
+#include <algorithm>
 #include <QPainter>
 
 namespace windows {
@@ -19,10 +21,51 @@ TagLabel::TagLabel(const QString& objectName, QWidget* parent) : QLabel(parent)
 
 void TagLabel::setCaption(const QString& caption)
 {
-    setText(caption);
+    caption_ = caption;
+    showCaption();
     // Announced by its caption; a picture by its tooltip; else by its name.
     const QString spoken = caption.trimmed();
     setAccessibleName(!spoken.isEmpty() ? spoken : !toolTip().isEmpty() ? toolTip() : objectName());
+}
+
+void TagLabel::setElidesCaption(bool elides)
+{
+    elides_ = elides;
+    showCaption();
+}
+
+void TagLabel::showCaption()
+{
+    if (!elides_) {
+        setText(caption_);
+        return;
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int room = contentsRect().width() - 2 * std::max(indent(), 0) - 2 * margin();
+    QString shown = caption_;
+    if (metrics.horizontalAdvance(caption_) > room) {
+        // The longest beginning that still fits with the dots after it.
+        const QString dots = QStringLiteral("...");
+        qsizetype fits = 0;
+        qsizetype tooLong = caption_.size();
+        while (tooLong - fits > 1) {
+            const qsizetype middle = (fits + tooLong) / 2;
+            if (metrics.horizontalAdvance(caption_.left(middle) + dots) <= room)
+                fits = middle;
+            else
+                tooLong = middle;
+        }
+        shown = caption_.left(fits) + dots;
+    }
+    setText(shown);
+    setToolTip(shown != caption_ ? caption_ : QString());
+}
+
+void TagLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    if (elides_)
+        showCaption();
 }
 
 void TagLabel::setForeColour(std::uint32_t colour)

@@ -23,6 +23,12 @@ public:
 
     // The caption; a label without a tooltip is announced by its caption.
     void setCaption(const QString& caption);
+    // The whole caption, also while a shortened form is shown.
+    QString caption() const { return caption_; }
+
+    // A caption too long for the label is shown cut, ending in "...", with the
+    // whole text as the tooltip.
+    void setElidesCaption(bool elides);
 
 signals:
     void clicked();
@@ -33,9 +39,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void applyColours();
+    void showCaption();
+
+    QString caption_;
+    bool elides_ = false;
 
     std::uint32_t foreColour_ = 0;
     std::uint32_t backColour_ = 0xFFFFFF;

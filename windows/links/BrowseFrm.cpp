@@ -71,12 +71,15 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
     buttons_->paint();
     paintSmallWindow(this, state, {Label2[0], Label2[2], Label1[0]});
 
+    // The drive change below shows the drive's root and remembers it as the last
+    // folder, so the folder the user left is taken first: the picker opens there.
+    const std::string lastFolder = state.PickerLastFolder;
     if (!state.PickerLastDrive.empty()) {
         Drive1->setCurrentText(QString::fromStdString(state.PickerLastDrive));
         Drive1_Change();
     }
-    if (!state.PickerLastFolder.empty())
-        setFolder(QString::fromStdString(state.PickerLastFolder));
+    if (!lastFolder.empty())
+        setFolder(QString::fromStdString(lastFolder));
     else if (state.PickerLastDrive.empty())
         setFolder(QDir::homePath()); // the first look starts in the home folder
     if (state.CurrentLinkKind == 2)

@@ -4,6 +4,7 @@
 #include "store/LinkEdits.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
+#include "windows/controls/FieldText.h"
 #include "windows/controls/Text.h"
 #include "windows/links/BrowseFrm.h"
 #include "windows/links/QuickLinkFrm.h"
@@ -46,6 +47,7 @@ NewLinkFrm::NewLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(
     LinkDescription->setObjectName(QStringLiteral("LinkDescription"));
     LinkDescription->setAccessibleName(QStringLiteral("LinkDescription"));
     LinkDescription->setGeometry(12, 28, 396, 24);
+    keepOnOneLine(LinkDescription);
     Label2[2] = new TagLabel(QStringLiteral("Label2_2"), this);
     Label2[2]->setCaption(QStringLiteral("type / paste link below"));
     Label2[2]->setGeometry(12, 60, 396, 18);
@@ -53,6 +55,7 @@ NewLinkFrm::NewLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(
     LinkTxt->setObjectName(QStringLiteral("LinkTxt"));
     LinkTxt->setAccessibleName(QStringLiteral("LinkTxt"));
     LinkTxt->setGeometry(12, 80, 396, 24);
+    keepOnOneLine(LinkTxt);
     for (TagLabel* label : {Label2[0], Label2[2]})
         label->setAutoFillBackground(false);
 

@@ -4,6 +4,7 @@
 #include "windows/WindowOwner.h"
 #include "windows/controls/ColourSchemes.h"
 #include "windows/controls/Colours.h"
+#include "windows/controls/FieldText.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -148,6 +149,7 @@ void DataFrm::buildRecordArea()
     StatusTxt->setObjectName(QStringLiteral("StatusTxt"));
     StatusTxt->setAccessibleName(QStringLiteral("StatusTxt"));
     StatusTxt->setMaxLength(10);
+    keepOnOneLine(StatusTxt);
     StatusTxt->setGeometry(496, 42, 76, 24);
     connect(StatusTxt, &QLineEdit::textChanged, this, &DataFrm::StatusTxt_Change);
 
@@ -209,8 +211,20 @@ void DataFrm::buildLinkArea()
 {
     const char* kinds[] = {"email", "folders", "files", "web"};
     const char* tips[] = {"view emails", "view folders", "view files", "view web links"};
+    // Each tab is as wide as its caption with a two-digit count needs, and the
+    // room left over is shared out, so "folders  [12]" is never cut.
+    constexpr int kTabsLeft = 588, kTabsWidth = 292, kGap = 4;
+    std::array<int, 4> widths{};
+    int needed = 3 * kGap;
     for (int k = 0; k < 4; ++k) {
-        const QRect place(588 + 74 * k, 42, 70, 24);
+        widths[k] = fontMetrics().horizontalAdvance(QString::fromLatin1(kinds[k]) + QStringLiteral("  [88]")) + 8;
+        needed += widths[k];
+    }
+    const int share = std::max(0, kTabsWidth - needed) / 4;
+    int left = kTabsLeft;
+    for (int k = 0; k < 4; ++k) {
+        const QRect place(left, 42, widths[k] + share, 24);
+        left += place.width() + kGap;
         Shape1[10 + k] = makeShape(QStringLiteral("Shape1_%1").arg(10 + k), place.adjusted(-1, -1, 1, 1));
         Label1[k] = makeButton(QStringLiteral("Label1_%1").arg(k), QString::fromLatin1(kinds[k]),
                                QString::fromLatin1(tips[k]), place);
@@ -227,6 +241,7 @@ void DataFrm::buildLinkArea()
         for (TagLabel* cell : {resA[r], resB[r]}) {
             cell->setAutoFillBackground(true);
             cell->setIndent(4);
+            cell->setElidesCaption(true);
             cell->Tag = QStringLiteral(" ");
         }
         connect(resA[r], &TagLabel::clicked, this, [this, r] { resA_Click(r); });

@@ -69,8 +69,9 @@ public:
     void Label1_Click(int Index);
 
     // The window side of deleting: the store deletes and reads the file back, then
-    // the search or the status filter shown is run again.
-    void DeleteAndReload();
+    // the search or the status filter shown is run again. False when nothing was
+    // deleted because the user chose not to create a removed file again.
+    bool DeleteAndReload();
 
     // Links: the rows of the shown list, the add / edit window and deleting.
     void ShowLinkRows();
@@ -139,11 +140,13 @@ private:
     void updateSub(const QString& typed);
     void updateMaster(const QString& typed);
     void writeStore();
+    bool mayWriteDataFile();
+    bool mayDropUnsavedChange();
+    bool roomForAnotherRecord();
     void deleteRecords();
     void loadNewFile();
     void addDateStamp();
     void finishNoteDisplay();
-    QString noteBoxText() const;
     void resetTabCaptions();
     void openLinkMenu(int row);
     void reportWriteFailure(const std::exception& error, const QString& consequence);
@@ -160,6 +163,9 @@ private:
     QPoint dragStart_;
     bool PendingMaster = false;
     bool PendingSub = false;
+    // A change is in Records and on screen but not in the file (its save failed or
+    // was declined); the next successful write takes it along.
+    bool unsavedChange_ = false;
     std::vector<std::string> subItems_{std::string()}; // "k,name" entries and one empty slot
 
     // Controls, named as the window's controls.

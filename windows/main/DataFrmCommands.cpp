@@ -8,6 +8,7 @@
 #include "store/StoreError.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
+#include "windows/controls/FieldText.h"
 #include "windows/controls/Text.h"
 #include "windows/start/StartUpFrm.h"
 
@@ -120,14 +121,6 @@ void DataFrm::prepareNewSub()
     FileNote->setFocus();
 }
 
-// The note box's text with CR LF line breaks, as the record's text is typed.
-QString DataFrm::noteBoxText() const
-{
-    QString text = FileNote->toPlainText();
-    text.replace(QLatin1Char('\n'), kLineBreak);
-    return text;
-}
-
 // A save reads the note box, so a display still typing is completed first: what
 // is saved is always the whole text.
 void DataFrm::finishNoteDisplay()
@@ -143,7 +136,7 @@ void DataFrm::finishNoteDisplay()
 void DataFrm::saveChanges()
 {
     finishNoteDisplay();
-    const QString typed = noteBoxText();
+    const QString typed = noteBoxText(FileNote);
     bool changed = true;
     if (PendingMaster)
         changed = createMaster(typed);
@@ -161,26 +154,6 @@ void DataFrm::saveChanges()
     refillStatusCombo();
 }
 
-// Writes the whole store. A failure leaves the file on disk as it was and the
-// change in memory and on screen; "save changes" stays available to try again.
-void DataFrm::reportWriteFailure(const std::exception& error, const QString& consequence)
-{
-    services_.messages.information(this, QStringLiteral("Brindlecase"),
-                                   QString::fromStdString(error.what()) + QStringLiteral("\n\n") + consequence);
-}
-
-void DataFrm::writeStore()
-{
-    try {
-        store::SaveDataFile(state_);
-    } catch (const std::exception& error) {
-        reportWriteFailure(error, QStringLiteral("Your change is kept in the window. Click \"save changes\" again "
-                                                 "once the cause is put right."));
-        finishNoteDisplay();
-        Label1[6]->setEnabled(true);
-    }
-}
-
 bool DataFrm::createMaster(const QString& typed)
 {
     QString text = trimBlanks(typed);
@@ -190,7 +163,7 @@ bool DataFrm::createMaster(const QString& typed)
     }
     while (text.startsWith(kLineBreak))
         text.remove(0, 2);
-    if (text.isEmpty())
+    if (text.isEmpty() || !roomForAnotherRecord())
         return false;
     if (!text.contains(kLineBreak))
         text += kLineBreak;
@@ -214,7 +187,7 @@ bool DataFrm::createMaster(const QString& typed)
 
 bool DataFrm::createSub(QString typed)
 {
-    if (typed.isEmpty())
+    if (typed.isEmpty() || !roomForAnotherRecord())
         return false;
     const int index = static_cast<int>(state_.Records.size());
     if (!typed.contains(kLineBreak)) {
@@ -289,9 +262,12 @@ void DataFrm::updateMaster(const QString& typed)
     }
 }
 
-void DataFrm::DeleteAndReload()
+bool DataFrm::DeleteAndReload()
 {
+    if (!mayWriteDataFile())
+        return false;
     store::DeleteAndReload(state_);
+    unsavedChange_ = false;
     const QString searched = SearchTxt->text();
     if (!searched.isEmpty()) {
         SearchTxt->setText(QString());
@@ -299,12 +275,14 @@ void DataFrm::DeleteAndReload()
     } else if (!StatusCombo->currentText().isEmpty()) {
         ActivateCombo();
     }
+    return true;
 }
 
 void DataFrm::deleteRecords()
 {
     try {
-        DeleteAndReload();
+        if (!DeleteAndReload())
+            return;
     } catch (const std::exception& error) {
         reportWriteFailure(error, QStringLiteral("Nothing was deleted."));
         return;
@@ -316,6 +294,8 @@ void DataFrm::deleteRecords()
 
 void DataFrm::loadNewFile()
 {
+    if (!mayDropUnsavedChange())
+        return;
     services_.tray.remove();
     owner_.startUp().show();
     owner_.unloadDataFrm();
@@ -333,7 +313,10 @@ void DataFrm::addDateStamp()
                         + QStringLiteral(" [")
                         + time.toString(QStringLiteral("hh'%1'mm'%1'ss").arg(timeSeparator))
                         + QStringLiteral("] - ");
-    FileNote->setPlainText(FileNote->toPlainText() + QLatin1Char('\n') + stamp);
+    // Appended where the text ends, so the text before it stays exactly as it was.
+    QTextCursor end(FileNote->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(QLatin1Char('\n') + stamp);
     FileNote->moveCursor(QTextCursor::End);
 }
 

@@ -7,6 +7,7 @@
 #include "store/LinkEdits.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
+#include "windows/controls/HoverColours.h"
 #include "windows/controls/Text.h"
 #include "windows/links/NewLinkFrm.h"
 
@@ -43,9 +44,11 @@ void DataFrm::ShowLinkRows()
 void DataFrm::emptyLinkRows()
 {
     for (int row = 0; row < 4; ++row) {
-        resA[row]->setCaption(QString());
-        resB[row]->setCaption(QString());
-        resA[row]->Tag = resB[row]->Tag = QStringLiteral(" ");
+        for (TagLabel* cell : {resA[row], resB[row]}) {
+            cell->setCaption(QString());
+            cell->Tag = QStringLiteral(" ");
+            showResting(cell, state_); // an emptied row keeps no hover colour
+        }
     }
 }
 
@@ -81,6 +84,8 @@ bool DataFrm::saveLink(const std::string& entry)
     const bool listShown = owner >= 0 && owner <= store::upperBound(state_.Records) && kind >= 1 && kind <= 4;
     const store::LinkList before = listShown ? state_.Records[owner].links(static_cast<store::LinkKind>(kind))
                                              : store::LinkList();
+    if (!mayWriteDataFile())
+        return false;
     const bool stored = store::storeLink(state_, entry);
     try {
         store::SaveDataFile(state_);
@@ -90,6 +95,7 @@ bool DataFrm::saveLink(const std::string& entry)
         reportWriteFailure(error, QStringLiteral("The link was not saved; it is still in the link window."));
         return false;
     }
+    unsavedChange_ = false;
     ShowLinkRows();
     if (stored)
         setCountCaption(kind, state_.Records[owner].links(static_cast<store::LinkKind>(kind)).upperBound());
@@ -100,12 +106,15 @@ void DataFrm::DeleteLink()
 {
     const int previousOwner = store::linkOwner(state_);
     const int kind = state_.CurrentLinkKind;
+    if (!mayWriteDataFile())
+        return;
     try {
         store::SaveDataFileWithout(state_, store::linkRemovalLine(state_));
     } catch (const std::exception& error) {
         reportWriteFailure(error, QStringLiteral("The link was not deleted."));
         throw;
     }
+    unsavedChange_ = false;
     if (!LoadDataFile(state_.DataFilePath))
         return;
     emptyLinkRows();

@@ -128,6 +128,8 @@ void DataFrm::Image1_Click()
 
 void DataFrm::Label6_Click()
 {
+    if (!mayDropUnsavedChange())
+        return;
     services_.tray.remove();
     QApplication::quit();
 }

@@ -240,8 +240,8 @@ void DataFrm::openLinkMenu(int row)
     while (top + menu.height() > screen.bottom() && top > screen.top())
         top -= twipsToPixels(1000);
     menu.move(x() + resB[row]->x(), top);
-    state_.SelectedLinkDescription = fromQString(resA[row]->text());
-    state_.SelectedLinkTarget = fromQString(resB[row]->text());
+    state_.SelectedLinkDescription = fromQString(resA[row]->caption());
+    state_.SelectedLinkTarget = fromQString(resB[row]->caption());
     state_.SelectedLinkIndex = static_cast<std::int16_t>(tagNumber(resB[row]));
     menu.show();
     menu.raise();

@@ -24,6 +24,10 @@ public:
     {
         messages_.information(parent_, QStringLiteral("Brindlecase"), QString::fromStdString(message));
     }
+    void loadedCutShort(const std::string& message) override
+    {
+        messages_.information(parent_, QStringLiteral("Brindlecase"), QString::fromStdString(message));
+    }
 
 private:
     platform::MessageBoxes& messages_;
