@@ -1,8 +1,9 @@
 #include "windows/start/StartUpFrm.h"
 
-#include "store/FileConversion.h"
-
+#include "platform/Shell.h"
+#include "reports/MailComposer.h"
 #include "store/DataFile.h"
+#include "store/FileConversion.h"
 #include "store/Settings.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/ColourSchemes.h"
@@ -172,10 +173,30 @@ void StartUpFrm::File1_Click()
 
 void StartUpFrm::Label1_Click(int Index)
 {
-    // "new file", "email file" and "cryption" open windows that come with the new
-    // file, mail and password features.
-    if (Index == 2)
-        openFile();
+    // "new file" and "cryption" open windows that come with the new file and
+    // password features.
+    switch (Index) {
+    case 1: mailChosenFile(); break;
+    case 2: openFile(); break;
+    default: break;
+    }
+}
+
+// A new mail with the chosen file attached, through the desktop's mail program.
+void StartUpFrm::mailChosenFile()
+{
+    store::AppState& state = owner_.state();
+    const QString path = SearchTxt->text();
+    state.DataFilePath = QDir::fromNativeSeparators(path).toStdString();
+    if (chosenFile().isEmpty()) {
+        owner_.services().messages.information(this, QStringLiteral("Brindlecase"),
+                                               QStringLiteral("Select a file to email."));
+        return;
+    }
+    reports::MailParts mail;
+    mail.subject = "Brindlecase File";
+    mail.attachment = path.toStdString();
+    owner_.services().launcher.composeMail(QString::fromStdString(reports::composeMailAddress(mail)), path);
 }
 
 void StartUpFrm::Image7_Click()

@@ -37,6 +37,7 @@ protected:
 private:
     void Form_Load();
     void openFile();
+    void mailChosenFile();
     void makeBackupOfOpenedFile();
     void paintButtons();
     void hoverButton(int index);
