@@ -12,6 +12,7 @@ namespace windows {
 class BrowseFrm;
 class DataFrm;
 class LinkFrm;
+class NewFileFrm;
 class NewLinkFrm;
 class QuickLinkFrm;
 class StartUpFrm;
@@ -30,6 +31,10 @@ public:
     bool isDataFrmLoaded() const { return dataFrm_ != nullptr; }
     void unloadStartUp();
     void unloadDataFrm();
+
+    NewFileFrm& newFileFrm();
+    bool isNewFileFrmLoaded() const { return newFileFrm_ != nullptr; }
+    void unloadNewFileFrm();
 
     LinkFrm& linkFrm();
     NewLinkFrm& newLinkFrm();
@@ -53,6 +58,7 @@ private:
     platform::Services services_;
     std::unique_ptr<StartUpFrm> startUp_;
     std::unique_ptr<DataFrm> dataFrm_;
+    std::unique_ptr<NewFileFrm> newFileFrm_;
     std::unique_ptr<LinkFrm> linkFrm_;
     std::unique_ptr<NewLinkFrm> newLinkFrm_;
     std::unique_ptr<BrowseFrm> browseFrm_;

@@ -12,6 +12,7 @@
 #include "windows/controls/HoverColours.h"
 #include "windows/controls/SmallWindow.h"
 #include "windows/main/DataFrm.h"
+#include "windows/start/NewFileFrm.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -173,14 +174,18 @@ void StartUpFrm::File1_Click()
 
 void StartUpFrm::Label1_Click(int Index)
 {
-    // "new file" and "cryption" open windows that come with the new file and
-    // password features.
     switch (Index) {
+    case 0:
+        hide();
+        owner_.newFileFrm().show();
+        break;
     case 1: mailChosenFile(); break;
     case 2: openFile(); break;
     default: break;
     }
 }
+
+
 
 // A new mail with the chosen file attached, through the desktop's mail program.
 void StartUpFrm::mailChosenFile()
