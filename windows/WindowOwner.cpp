@@ -5,6 +5,7 @@
 #include "windows/links/NewLinkFrm.h"
 #include "windows/links/QuickLinkFrm.h"
 #include "windows/main/DataFrm.h"
+#include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
 #include "windows/start/StartUpFrm.h"
 
@@ -37,6 +38,7 @@ WindowOwner::WindowOwner(store::AppState& state, platform::Services services) : 
 // The small windows go first: they refer to the main and start windows.
 WindowOwner::~WindowOwner()
 {
+    encryptionFrm_.reset();
     newFileFrm_.reset();
     quickLinkFrm_.reset();
     browseFrm_.reset();
@@ -54,6 +56,7 @@ QString WindowOwner::programFolder() const
 StartUpFrm& WindowOwner::startUp() { return load(startUp_, *this); }
 DataFrm& WindowOwner::dataFrm() { return load(dataFrm_, *this); }
 NewFileFrm& WindowOwner::newFileFrm() { return load(newFileFrm_, *this); }
+EncryptionFrm& WindowOwner::encryptionFrm() { return load(encryptionFrm_, *this); }
 LinkFrm& WindowOwner::linkFrm() { return load(linkFrm_, *this); }
 NewLinkFrm& WindowOwner::newLinkFrm() { return load(newLinkFrm_, *this); }
 BrowseFrm& WindowOwner::browseFrm() { return load(browseFrm_, *this); }
@@ -61,6 +64,7 @@ QuickLinkFrm& WindowOwner::quickLinkFrm() { return load(quickLinkFrm_, *this); }
 
 void WindowOwner::unloadStartUp() { unload(startUp_); }
 void WindowOwner::unloadNewFileFrm() { unload(newFileFrm_); }
+void WindowOwner::unloadEncryptionFrm() { unload(encryptionFrm_); }
 void WindowOwner::unloadLinkFrm() { unload(linkFrm_); }
 void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_); }
 void WindowOwner::unloadBrowseFrm() { unload(browseFrm_); }

@@ -11,6 +11,7 @@ namespace windows {
 
 class BrowseFrm;
 class DataFrm;
+class EncryptionFrm;
 class LinkFrm;
 class NewFileFrm;
 class NewLinkFrm;
@@ -33,8 +34,11 @@ public:
     void unloadDataFrm();
 
     NewFileFrm& newFileFrm();
+    EncryptionFrm& encryptionFrm();
     bool isNewFileFrmLoaded() const { return newFileFrm_ != nullptr; }
+    bool isEncryptionFrmLoaded() const { return encryptionFrm_ != nullptr; }
     void unloadNewFileFrm();
+    void unloadEncryptionFrm();
 
     LinkFrm& linkFrm();
     NewLinkFrm& newLinkFrm();
@@ -59,6 +63,7 @@ private:
     std::unique_ptr<StartUpFrm> startUp_;
     std::unique_ptr<DataFrm> dataFrm_;
     std::unique_ptr<NewFileFrm> newFileFrm_;
+    std::unique_ptr<EncryptionFrm> encryptionFrm_;
     std::unique_ptr<LinkFrm> linkFrm_;
     std::unique_ptr<NewLinkFrm> newLinkFrm_;
     std::unique_ptr<BrowseFrm> browseFrm_;

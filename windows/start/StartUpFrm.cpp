@@ -12,6 +12,7 @@
 #include "windows/controls/HoverColours.h"
 #include "windows/controls/SmallWindow.h"
 #include "windows/main/DataFrm.h"
+#include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
 
 #include <QComboBox>
@@ -154,6 +155,17 @@ void StartUpFrm::Dir1_Change()
 }
 
 
+QString StartUpFrm::pathText() const
+{
+    return SearchTxt->text();
+}
+
+void StartUpFrm::refreshAfterConversion()
+{
+    fillFileList(File1, folder_, kDataFilePattern);
+    SearchTxt->clear();
+}
+
 QString StartUpFrm::chosenFile() const
 {
     const QListWidgetItem* item = File1->currentItem();
@@ -181,11 +193,22 @@ void StartUpFrm::Label1_Click(int Index)
         break;
     case 1: mailChosenFile(); break;
     case 2: openFile(); break;
+    case 3:
+        owner_.state().OpenAfterPassword = false;
+        showPasswordWindow();
+        break;
     default: break;
     }
 }
 
-
+// The start window takes no input while the password window is open.
+void StartUpFrm::showPasswordWindow()
+{
+    hide();
+    EncryptionFrm& password = owner_.encryptionFrm();
+    password.show();
+    password.activateWindow();
+}
 
 // A new mail with the chosen file attached, through the desktop's mail program.
 void StartUpFrm::mailChosenFile()
@@ -224,7 +247,8 @@ void StartUpFrm::openFile()
     if (ending == QLatin1String("bcy")) {
         state.FileEncrypted = true;
         state.OpenAfterPassword = true;
-        return; // the password window opens enciphered files
+        showPasswordWindow(); // it asks for the password and opens the file
+        return;
     }
     state.FileEncrypted = false;
     DataFrm& main = owner_.dataFrm();
