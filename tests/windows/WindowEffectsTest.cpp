@@ -122,7 +122,7 @@ TEST(HoverTable, NewFileWindowInEveryColumn)
                       nine ? kBlack : kOrange2);
         }
         auto* tick = harness.find<QCheckBox>(&window, QStringLiteral("Check1"));
-        EXPECT_EQ(tick->palette().color(QPalette::Window), windows::fromColourRef(nine ? kWhite : kOrange5));
+        EXPECT_EQ(tick->palette().color(tick->backgroundRole()), windows::fromColourRef(nine ? kWhite : kOrange5));
         EXPECT_EQ(window.palette().color(QPalette::Window), windows::fromColourRef(nine ? kWhite : kOrange5));
     }
 }
@@ -164,8 +164,8 @@ TEST(HoverTable, EveryCaptionOfTheStartWindowsIsLegibleInEveryScheme)
                         << scheme << " " << when;
                 }
                 for (QCheckBox* box : window->findChildren<QCheckBox*>()) {
-                    EXPECT_GE(windows::contrastRatio(box->palette().color(QPalette::WindowText),
-                                                     box->palette().color(QPalette::Window)),
+                    EXPECT_GE(windows::contrastRatio(box->palette().color(box->foregroundRole()),
+                                                     box->palette().color(box->backgroundRole())),
                               4.5)
                         << "tick box, scheme " << scheme;
                 }

@@ -90,7 +90,9 @@ void NewFileFrm::Form_Load()
     }
     const std::uint32_t tickBack = nine ? shade(1) : shade(5);
     QPalette tick = Check1->palette();
+    // A tick box fills its background with the button colour.
     tick.setColor(QPalette::Window, fromColourRef(tickBack));
+    tick.setColor(QPalette::Button, fromColourRef(tickBack));
     tick.setColor(QPalette::WindowText, legibleText(nine ? shade(2) : shade(1), tickBack));
     Check1->setPalette(tick);
 
