@@ -187,10 +187,7 @@ void StartUpFrm::File1_Click()
 void StartUpFrm::Label1_Click(int Index)
 {
     switch (Index) {
-    case 0:
-        hide();
-        owner_.newFileFrm().show();
-        break;
+    case 0: showNewFileWindow(); break;
     case 1: mailChosenFile(); break;
     case 2: openFile(); break;
     case 3:
@@ -201,7 +198,16 @@ void StartUpFrm::Label1_Click(int Index)
     }
 }
 
-// The start window takes no input while the password window is open.
+// The start window takes no input while the new file or the password window is
+// open; they bring it back when they are left.
+void StartUpFrm::showNewFileWindow()
+{
+    hide();
+    NewFileFrm& newFile = owner_.newFileFrm();
+    newFile.show();
+    newFile.activateWindow();
+}
+
 void StartUpFrm::showPasswordWindow()
 {
     hide();

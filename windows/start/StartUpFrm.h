@@ -46,6 +46,7 @@ private:
     void Form_Load();
     void openFile();
     void mailChosenFile();
+    void showNewFileWindow();
     void showPasswordWindow();
     void paintButtons();
     void hoverButton(int index);
