@@ -1,5 +1,6 @@
 #include "platform/Shell.h"
 
+#include "platform/MailLauncher.h"
 #include "platform/Platform.h"
 
 #include <QApplication>
@@ -130,6 +131,12 @@ void DesktopLauncher::openMail(const QString& address)
     url.replace(QRegularExpression(QStringLiteral("^mailto:\\s*"), QRegularExpression::CaseInsensitiveOption),
                 QStringLiteral("mailto:"));
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+}
+
+void DesktopLauncher::composeMail(const QString& address, const QString& attachment)
+{
+    SystemMailDesktop desktop;
+    MailLauncher(desktop).send(address, attachment);
 }
 
 void OpenLink(const QString& target, Launcher& launcher, MessageBoxes& messages, QWidget* parent)

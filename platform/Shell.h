@@ -43,6 +43,9 @@ public:
     virtual int ShellOpen(const QString& target) = 0;
     // Starts a new mail: `address` is "mailto: " and the address. Not reported.
     virtual void openMail(const QString& address) = 0;
+    // Starts a composed mail: `address` is a whole "mailto:" address and
+    // `attachment` the file it attaches ("" for none). Not reported.
+    virtual void composeMail(const QString& address, const QString& attachment) = 0;
 };
 
 // The desktop's launcher: folders in the file manager, files with the program
@@ -51,6 +54,7 @@ class DesktopLauncher : public Launcher {
 public:
     int ShellOpen(const QString& target) override;
     void openMail(const QString& address) override;
+    void composeMail(const QString& address, const QString& attachment) override;
 };
 
 // Opens `target` under the busy pointer and reports a failure in a message box.

@@ -39,8 +39,13 @@ void appendUtf8(std::string& out, char32_t code)
     } else if (code < 0x800) {
         out += static_cast<char>(0xC0 | (code >> 6));
         out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
+    } else if (code < 0x10000) {
         out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
@@ -169,6 +174,21 @@ std::string cp1252ForMessage(std::string_view text)
             appendUtf8(out, code);
         }
     }
+    return out;
+}
+
+std::string charactersOutsideCp1252(std::string_view text)
+{
+    std::u32string found;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char32_t code = decodeUtf8(text, pos);
+        if (code != U'?' && toByte(code) == '?' && found.find(code) == std::u32string::npos)
+            found += code;
+    }
+    std::string out;
+    for (char32_t code : found)
+        appendUtf8(out, code);
     return out;
 }
 

@@ -20,6 +20,11 @@ std::string utf8ToCp1252(std::string_view text);
 // undefined bytes shown as \xNN, so a message never carries raw file bytes.
 std::string cp1252ForMessage(std::string_view text);
 
+// The characters of UTF-8 `text` that the code page cannot hold, each once, in the
+// order of their first appearance, as UTF-8 ("" when every character fits).
+// A malformed sequence counts as U+FFFD, which the code page cannot hold either.
+std::string charactersOutsideCp1252(std::string_view text);
+
 // The lower-case form of one Windows-1252 byte (A-Z, the accented capitals and the
 // four capitals in 0x80-0x9F), as the search compares text.
 unsigned char lowerCp1252(unsigned char c);

@@ -3,6 +3,7 @@
 #include "store/Cp1252.h"
 #include "store/DataFile.h"
 #include "store/FileConversion.h"
+#include "store/PasswordRules.h"
 #include "store/Search.h"
 #include "store/StoreError.h"
 #include "tools/JsonExport.h"
@@ -145,6 +146,13 @@ Handler convert(store::Conversion wanted)
             err << "'" << file << "' is not " << (plain ? "a plain data file (.bcn)" : "an enciphered data file (.bcy)")
                 << ".\n";
             return kExitFileError;
+        }
+        if (plain) {
+            const std::string problem = store::newPasswordProblem(*invocation.password);
+            if (!problem.empty()) {
+                err << problem << "\n";
+                return kExitUsage;
+            }
         }
         // The file must load with the password first: a damaged file or a wrong
         // password stops here instead of deciphering into nonsense.

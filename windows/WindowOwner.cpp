@@ -5,6 +5,8 @@
 #include "windows/links/NewLinkFrm.h"
 #include "windows/links/QuickLinkFrm.h"
 #include "windows/main/DataFrm.h"
+#include "windows/start/EncryptionFrm.h"
+#include "windows/start/NewFileFrm.h"
 #include "windows/start/StartUpFrm.h"
 
 namespace windows {
@@ -33,9 +35,11 @@ Window& load(std::unique_ptr<Window>& window, WindowOwner& owner)
 
 WindowOwner::WindowOwner(store::AppState& state, platform::Services services) : state_(state), services_(services) {}
 
-// The small windows go first: they refer to the main window.
+// The small windows go first: they refer to the main and start windows.
 WindowOwner::~WindowOwner()
 {
+    encryptionFrm_.reset();
+    newFileFrm_.reset();
     quickLinkFrm_.reset();
     browseFrm_.reset();
     newLinkFrm_.reset();
@@ -51,12 +55,16 @@ QString WindowOwner::programFolder() const
 
 StartUpFrm& WindowOwner::startUp() { return load(startUp_, *this); }
 DataFrm& WindowOwner::dataFrm() { return load(dataFrm_, *this); }
+NewFileFrm& WindowOwner::newFileFrm() { return load(newFileFrm_, *this); }
+EncryptionFrm& WindowOwner::encryptionFrm() { return load(encryptionFrm_, *this); }
 LinkFrm& WindowOwner::linkFrm() { return load(linkFrm_, *this); }
 NewLinkFrm& WindowOwner::newLinkFrm() { return load(newLinkFrm_, *this); }
 BrowseFrm& WindowOwner::browseFrm() { return load(browseFrm_, *this); }
 QuickLinkFrm& WindowOwner::quickLinkFrm() { return load(quickLinkFrm_, *this); }
 
 void WindowOwner::unloadStartUp() { unload(startUp_); }
+void WindowOwner::unloadNewFileFrm() { unload(newFileFrm_); }
+void WindowOwner::unloadEncryptionFrm() { unload(encryptionFrm_); }
 void WindowOwner::unloadLinkFrm() { unload(linkFrm_); }
 void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_); }
 void WindowOwner::unloadBrowseFrm() { unload(browseFrm_); }

@@ -11,7 +11,9 @@ namespace windows {
 
 class BrowseFrm;
 class DataFrm;
+class EncryptionFrm;
 class LinkFrm;
+class NewFileFrm;
 class NewLinkFrm;
 class QuickLinkFrm;
 class StartUpFrm;
@@ -30,6 +32,13 @@ public:
     bool isDataFrmLoaded() const { return dataFrm_ != nullptr; }
     void unloadStartUp();
     void unloadDataFrm();
+
+    NewFileFrm& newFileFrm();
+    EncryptionFrm& encryptionFrm();
+    bool isNewFileFrmLoaded() const { return newFileFrm_ != nullptr; }
+    bool isEncryptionFrmLoaded() const { return encryptionFrm_ != nullptr; }
+    void unloadNewFileFrm();
+    void unloadEncryptionFrm();
 
     LinkFrm& linkFrm();
     NewLinkFrm& newLinkFrm();
@@ -53,6 +62,8 @@ private:
     platform::Services services_;
     std::unique_ptr<StartUpFrm> startUp_;
     std::unique_ptr<DataFrm> dataFrm_;
+    std::unique_ptr<NewFileFrm> newFileFrm_;
+    std::unique_ptr<EncryptionFrm> encryptionFrm_;
     std::unique_ptr<LinkFrm> linkFrm_;
     std::unique_ptr<NewLinkFrm> newLinkFrm_;
     std::unique_ptr<BrowseFrm> browseFrm_;

@@ -93,9 +93,16 @@ public:
         return result;
     }
     void openMail(const QString& address) override { mails.push_back(address); }
+    void composeMail(const QString& address, const QString& attachment) override
+    {
+        composed.push_back(address);
+        attachments.push_back(attachment);
+    }
     int result = platform::shell::kOpened;
     std::vector<QString> opened;
     std::vector<QString> mails;
+    std::vector<QString> composed;
+    std::vector<QString> attachments;
 };
 
 struct FakePlatform {

@@ -58,4 +58,18 @@ void WindowHarness::hover(QWidget* control)
     QApplication::sendEvent(control, &move);
 }
 
+void WindowHarness::type(QWidget* control, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(control, c.toLatin1());
+            continue;
+        }
+        for (QEvent::Type kind : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent key(kind, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(control, &key);
+        }
+    }
+}
+
 } // namespace testing_support

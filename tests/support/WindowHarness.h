@@ -48,6 +48,8 @@ public:
     static void click(QWidget* control);
     // The pointer moving over a control with no button held.
     static void hover(QWidget* control);
+    // Types text into a control key by key, letters beyond ASCII included.
+    static void type(QWidget* control, const QString& text);
 
     TempFolder folder;
     store::AppState state;

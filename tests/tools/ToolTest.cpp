@@ -109,6 +109,23 @@ TEST_F(ToolTest, EncryptAndDecryptConvertTheWholeFile)
     EXPECT_EQ(tool({"decrypt", file.string(), "--password", "x"}).code, 1);
 }
 
+TEST_F(ToolTest, EncryptKeepsAnExistingTargetAndRefusesPasswordsOutsideTheCodePage)
+{
+    const ToolRun cyrillic = tool({"encrypt", file.string(), "--password", "\u0416\u0436x\u0416"});
+    EXPECT_EQ(cyrillic.code, 2);
+    EXPECT_THAT(cyrillic.err, HasSubstr("The password cannot hold \"\u0416\u0436\"."));
+    EXPECT_EQ(readFile(file), kFile);
+    EXPECT_FALSE(fs::exists(folder.file("notes.bcy")));
+
+    folder.write("notes.bcy", "other records\r\n");
+    const ToolRun encrypted = tool({"encrypt", file.string(), "--password", "pw"});
+    EXPECT_EQ(encrypted.code, 0);
+    EXPECT_EQ(encrypted.out,
+              "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.\n");
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcy")), "other records\r\n");
+    EXPECT_EQ(tool({"check", folder.file("notes.bcy").string(), "--password", "pw"}).out, "masters 3, subs 2, links 3\n");
+}
+
 TEST_F(ToolTest, ExportGivesTheWholeStoreAsJson)
 {
     const ToolRun run = tool({"export", file.string()});

@@ -26,4 +26,14 @@ void showHovered(TagLabel* label, const store::AppState& state)
     }
 }
 
+void showRestingBackground(TagLabel* label, const store::AppState& state)
+{
+    label->setBackColour(shade(state, 5));
+}
+
+void showHoveredBackground(TagLabel* label, const store::AppState& state)
+{
+    label->setBackColour(shade(state, 4));
+}
+
 } // namespace windows

@@ -12,4 +12,9 @@ namespace windows {
 void showResting(TagLabel* label, const store::AppState& state);
 void showHovered(TagLabel* label, const store::AppState& state);
 
+// The password window's rule, the same in every scheme: the background shade 5 at
+// rest and shade 4 under the pointer; the text keeps its colour.
+void showRestingBackground(TagLabel* label, const store::AppState& state);
+void showHoveredBackground(TagLabel* label, const store::AppState& state);
+
 } // namespace windows

@@ -52,6 +52,7 @@ TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& 
     button->setCaption(caption);
     button->setAlignment(Qt::AlignCenter);
     button->setGeometry(place);
+    button->setFocusPolicy(Qt::TabFocus);
     hand.applyTo(button);
     return button;
 }

@@ -30,7 +30,8 @@ private:
     std::vector<FrameShape*> frames_;
 };
 
-// A framed, centred label used as a button, with the hand pointer.
+// A framed, centred label used as a button, with the hand pointer; it is reached
+// with Tab and acts on Enter and Space.
 TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& caption, const QString& tip,
                            QRect place, FrameShape*& frame, const QString& frameName,
                            const platform::HandPointer& hand);

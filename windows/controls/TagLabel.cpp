@@ -99,6 +99,28 @@ void TagLabel::applyColours()
     setPalette(colours);
 }
 
+void TagLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        event->accept();
+        if (isEnabled())
+            emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TagLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+}
+
 void TagLabel::mousePressEvent(QMouseEvent* event)
 {
     pressedInside_ = event->button() == Qt::LeftButton;

@@ -40,6 +40,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A label that takes the keyboard focus acts on Enter and Space like a click
+    // and shows a dotted frame while it has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void applyColours();

@@ -1,8 +1,9 @@
 #include "windows/start/StartUpFrm.h"
 
-#include "store/FileConversion.h"
-
+#include "platform/Shell.h"
+#include "reports/MailComposer.h"
 #include "store/DataFile.h"
+#include "store/FileConversion.h"
 #include "store/Settings.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/ColourSchemes.h"
@@ -11,6 +12,8 @@
 #include "windows/controls/HoverColours.h"
 #include "windows/controls/SmallWindow.h"
 #include "windows/main/DataFrm.h"
+#include "windows/start/EncryptionFrm.h"
+#include "windows/start/NewFileFrm.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -152,6 +155,17 @@ void StartUpFrm::Dir1_Change()
 }
 
 
+QString StartUpFrm::pathText() const
+{
+    return SearchTxt->text();
+}
+
+void StartUpFrm::refreshAfterConversion()
+{
+    fillFileList(File1, folder_, kDataFilePattern);
+    SearchTxt->clear();
+}
+
 QString StartUpFrm::chosenFile() const
 {
     const QListWidgetItem* item = File1->currentItem();
@@ -172,10 +186,51 @@ void StartUpFrm::File1_Click()
 
 void StartUpFrm::Label1_Click(int Index)
 {
-    // "new file", "email file" and "cryption" open windows that come with the new
-    // file, mail and password features.
-    if (Index == 2)
-        openFile();
+    switch (Index) {
+    case 0: showNewFileWindow(); break;
+    case 1: mailChosenFile(); break;
+    case 2: openFile(); break;
+    case 3:
+        owner_.state().OpenAfterPassword = false;
+        showPasswordWindow();
+        break;
+    default: break;
+    }
+}
+
+// The start window takes no input while the new file or the password window is
+// open; they bring it back when they are left.
+void StartUpFrm::showNewFileWindow()
+{
+    hide();
+    NewFileFrm& newFile = owner_.newFileFrm();
+    newFile.show();
+    newFile.activateWindow();
+}
+
+void StartUpFrm::showPasswordWindow()
+{
+    hide();
+    EncryptionFrm& password = owner_.encryptionFrm();
+    password.show();
+    password.activateWindow();
+}
+
+// A new mail with the chosen file attached, through the desktop's mail program.
+void StartUpFrm::mailChosenFile()
+{
+    store::AppState& state = owner_.state();
+    const QString path = SearchTxt->text();
+    state.DataFilePath = QDir::fromNativeSeparators(path).toStdString();
+    if (chosenFile().isEmpty()) {
+        owner_.services().messages.information(this, QStringLiteral("Brindlecase"),
+                                               QStringLiteral("Select a file to email."));
+        return;
+    }
+    reports::MailParts mail;
+    mail.subject = "Brindlecase File";
+    mail.attachment = path.toStdString();
+    owner_.services().launcher.composeMail(QString::fromStdString(reports::composeMailAddress(mail)), path);
 }
 
 void StartUpFrm::Image7_Click()
@@ -198,7 +253,8 @@ void StartUpFrm::openFile()
     if (ending == QLatin1String("bcy")) {
         state.FileEncrypted = true;
         state.OpenAfterPassword = true;
-        return; // the password window opens enciphered files
+        showPasswordWindow(); // it asks for the password and opens the file
+        return;
     }
     state.FileEncrypted = false;
     DataFrm& main = owner_.dataFrm();

@@ -29,7 +29,15 @@ public:
 
     // The file chosen in the file list ("" when none).
     QString chosenFile() const;
+    // The path box.
+    QString pathText() const;
     void setFolder(const QString& folder);
+
+    // Backs up the file just opened (DataFilePath) beside it as "BackUp_" + its
+    // name, unless it is a backup itself; a failure is reported, the file stays open.
+    void makeBackupOfOpenedFile();
+    // After a whole-file conversion: the file list read again, the path box empty.
+    void refreshAfterConversion();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -37,7 +45,9 @@ protected:
 private:
     void Form_Load();
     void openFile();
-    void makeBackupOfOpenedFile();
+    void mailChosenFile();
+    void showNewFileWindow();
+    void showPasswordWindow();
     void paintButtons();
     void hoverButton(int index);
 
