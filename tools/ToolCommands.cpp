@@ -6,6 +6,7 @@
 #include "store/Search.h"
 #include "store/StoreError.h"
 #include "tools/JsonExport.h"
+#include "tools/ReportCommand.h"
 
 #include <charconv>
 #include <functional>
@@ -185,6 +186,7 @@ void printOverview(std::ostream& stream)
               "Commands:\n";
     for (const Command& command : commands())
         stream << "  " << usageLine(command) << "\n      " << command.summary << "\n";
+    printReportOverview(stream);
 }
 
 // Parses the words after the command name. Returns nullopt when help was asked.
@@ -216,6 +218,12 @@ std::optional<Invocation> parse(const Command& command, const std::vector<std::s
 
 } // namespace
 
+bool loadToolFile(store::AppState& state, const std::string& file, const std::optional<std::string>& password,
+                  std::ostream& err)
+{
+    return load(state, Invocation{{file}, password}, err);
+}
+
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     if (args.empty()) {
@@ -226,6 +234,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         printOverview(out);
         return kExitOk;
     }
+    if (args[0] == "report")
+        return runReport({args.begin() + 1, args.end()}, out, err);
     const auto& table = commands();
     const auto found = std::find_if(table.begin(), table.end(),
                                     [&](const Command& command) { return command.name == args[0]; });
