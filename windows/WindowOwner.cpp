@@ -5,6 +5,7 @@
 #include "windows/links/NewLinkFrm.h"
 #include "windows/links/QuickLinkFrm.h"
 #include "windows/main/DataFrm.h"
+#include "windows/preview/EmailGroup.h"
 #include "windows/start/StartUpFrm.h"
 
 namespace windows {
@@ -36,6 +37,7 @@ WindowOwner::WindowOwner(store::AppState& state, platform::Services services) : 
 // The small windows go first: they refer to the main window.
 WindowOwner::~WindowOwner()
 {
+    emailGroup_.reset();
     quickLinkFrm_.reset();
     browseFrm_.reset();
     newLinkFrm_.reset();
@@ -55,16 +57,19 @@ LinkFrm& WindowOwner::linkFrm() { return load(linkFrm_, *this); }
 NewLinkFrm& WindowOwner::newLinkFrm() { return load(newLinkFrm_, *this); }
 BrowseFrm& WindowOwner::browseFrm() { return load(browseFrm_, *this); }
 QuickLinkFrm& WindowOwner::quickLinkFrm() { return load(quickLinkFrm_, *this); }
+EmailGroup& WindowOwner::emailGroup() { return load(emailGroup_, *this); }
 
 void WindowOwner::unloadStartUp() { unload(startUp_); }
 void WindowOwner::unloadLinkFrm() { unload(linkFrm_); }
 void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_); }
 void WindowOwner::unloadBrowseFrm() { unload(browseFrm_); }
 void WindowOwner::unloadQuickLinkFrm() { unload(quickLinkFrm_); }
+void WindowOwner::unloadEmailGroup() { unload(emailGroup_); }
 
 // The main window takes the small windows that serve it along.
 void WindowOwner::unloadDataFrm()
 {
+    unload(emailGroup_);
     unload(quickLinkFrm_);
     unload(browseFrm_);
     unload(newLinkFrm_);
