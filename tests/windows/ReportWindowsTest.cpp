@@ -7,7 +7,9 @@
 #include "windows/main/DataFrm.h"
 #include "windows/preview/EmailGroup.h"
 
+#include <QImageReader>
 #include <QLineEdit>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -212,6 +214,34 @@ TEST_F(ReportWindowsTest, AGroupPageThatCannotBeWrittenIsTold)
     EXPECT_EQ(harness.state.EmailGroup, (std::vector<std::string>{"", "Ann..ann@example.org"}));
     EXPECT_TRUE(harness.owner->isLinkFrmLoaded());
     EXPECT_FALSE(harness.owner->emailGroup().isVisible());
+}
+
+// Every picture the pages name is among our pictures, in the format its name says
+// and at the size the page gives it.
+TEST_F(ReportWindowsTest, ThePicturesThePagesNameAreThere)
+{
+    selectPlan();
+    WindowHarness::click(label(QStringLiteral("Image4_0")));
+    WindowHarness::click(label(QStringLiteral("Image4_10")));
+    addToGroup(0);
+    const std::string pages = readFile(programFile("master_Plan  2026.htm")) + readFile(programFile("Status Summary.htm"))
+        + readFile(programFile("emailGroup.htm"));
+    static const QRegularExpression picture(QStringLiteral("<img src='(?:file:[^']*/)?([^'/]+)' width='(\\d+)' height='(\\d+)'"));
+    QStringList seen;
+    for (auto match = picture.globalMatch(QString::fromLatin1(pages)); match.hasNext();) {
+        const auto found = match.next();
+        if (seen.contains(found.captured(1)))
+            continue;
+        seen << found.captured(1);
+        QImageReader reader(QStringLiteral(BRINDLECASE_ASSETS "/report/") + found.captured(1));
+        const std::string format = reader.format().toStdString();
+        const QImage image = reader.read();
+        ASSERT_FALSE(image.isNull()) << found.captured(1).toStdString();
+        EXPECT_EQ(format, found.captured(1).endsWith(QStringLiteral(".gif")) ? "gif" : "jpeg");
+        EXPECT_EQ(image.width(), found.captured(2).toInt()) << found.captured(1).toStdString();
+        EXPECT_EQ(image.height(), found.captured(3).toInt()) << found.captured(1).toStdString();
+    }
+    EXPECT_EQ(seen.size(), 11);
 }
 
 } // namespace
