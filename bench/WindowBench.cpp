@@ -3,6 +3,7 @@
 
 #include "bench/GeneratedStore.h"
 #include "platform/Shell.h"
+#include "platform/WebEngineBrowser.h"
 #include "store/AppState.h"
 #include "store/DataFile.h"
 #include "windows/WindowOwner.h"
@@ -53,6 +54,7 @@ struct OpenWindow {
     NoSounds sounds;
     FixedClock clock;
     platform::DesktopLauncher launcher;
+    platform::WebEngineBrowserFactory browsers;
     std::unique_ptr<windows::WindowOwner> owner;
     windows::DataFrm* window = nullptr;
     QLineEdit* search = nullptr;
@@ -66,7 +68,7 @@ struct OpenWindow {
         state.Records = bench::generateStore();
         state.DataFilePath = folder / "limit.bcn";
         store::SaveDataFile(state);
-        owner = std::make_unique<windows::WindowOwner>(state, platform::Services{messages, tray, sounds, clock, launcher});
+        owner = std::make_unique<windows::WindowOwner>(state, platform::Services{messages, tray, sounds, clock, launcher, browsers});
         window = &owner->dataFrm();
         window->show();
         window->LoadDataFile(state.DataFilePath);

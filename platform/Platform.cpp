@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 
 #include "platform/Shell.h"
+#include "platform/WebEngineBrowser.h"
 
 #include <QCursor>
 #include <QDir>
@@ -114,7 +115,8 @@ DesktopServices::DesktopServices(const QString& programFolder)
       tray_(std::make_unique<QtTrayIcon>()),
       sounds_(std::make_unique<QtClickSounds>(programFolder)),
       clock_(std::make_unique<SystemClock>()),
-      launcher_(std::make_unique<DesktopLauncher>())
+      launcher_(std::make_unique<DesktopLauncher>()),
+      browsers_(std::make_unique<WebEngineBrowserFactory>())
 {
 }
 
@@ -122,7 +124,7 @@ DesktopServices::~DesktopServices() = default;
 
 Services DesktopServices::services()
 {
-    return {*messages_, *tray_, *sounds_, *clock_, *launcher_};
+    return {*messages_, *tray_, *sounds_, *clock_, *launcher_, *browsers_};
 }
 
 void SetWindowOpacity(QWidget* window, int level)

@@ -59,6 +59,7 @@ public:
 // Everything that blocks or leaves the process, gathered for the windows; a test
 // hands in fakes.
 class Launcher;
+class BrowserFactory;
 
 struct Services {
     MessageBoxes& messages;
@@ -66,6 +67,7 @@ struct Services {
     ClickSounds& sounds;
     Clock& clock;
     Launcher& launcher;
+    BrowserFactory& browsers;
 };
 
 // The desktop's own implementations.
@@ -81,6 +83,7 @@ private:
     std::unique_ptr<ClickSounds> sounds_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Launcher> launcher_;
+    std::unique_ptr<BrowserFactory> browsers_;
 };
 
 // Window opacity from a level 0 (invisible) to 255 (opaque).

@@ -126,10 +126,16 @@ int DesktopLauncher::ShellOpen(const QString& target)
 void DesktopLauncher::openMail(const QString& address)
 {
     // The address is written "mailto: " and the address; a mail program wants no
-    // blank after the colon.
+    // blank after the colon. The e-mail group separates its members with ";", mail
+    // programs expect the "," of the mailto standard.
     QString url = address;
     url.replace(QRegularExpression(QStringLiteral("^mailto:\\s*"), QRegularExpression::CaseInsensitiveOption),
                 QStringLiteral("mailto:"));
+    const qsizetype query = url.indexOf(QLatin1Char('?'));
+    for (qsizetype i = 0; i < (query < 0 ? url.size() : query); ++i) {
+        if (url[i] == QLatin1Char(';'))
+            url[i] = QLatin1Char(',');
+    }
     QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
 }
 

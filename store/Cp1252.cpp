@@ -110,6 +110,29 @@ constexpr std::array<unsigned char, 256> makeLowerTable()
 
 constexpr auto kLowerTable = makeLowerTable();
 
+// The reverse: a-z, the accented small letters and the four small letters of
+// 0x80-0xFF whose capitals lie in 0x80-0x9F. The sharp s (0xDF) and the micro sign
+// (0xB5) have no capital in the code page and stay.
+constexpr std::array<unsigned char, 256> makeUpperTable()
+{
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(c);
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[c] = static_cast<unsigned char>(c - 0x20);
+    for (int c = 0xE0; c <= 0xFE; ++c) {
+        if (c != 0xF7)
+            table[c] = static_cast<unsigned char>(c - 0x20);
+    }
+    table[0x9A] = 0x8A;
+    table[0x9C] = 0x8C;
+    table[0x9E] = 0x8E;
+    table[0xFF] = 0x9F;
+    return table;
+}
+
+constexpr auto kUpperTable = makeUpperTable();
+
 } // namespace
 
 std::u16string cp1252ToUtf16(std::string_view text)
@@ -202,6 +225,14 @@ std::string toLowerCp1252(std::string_view text)
     std::string out(text);
     for (char& c : out)
         c = static_cast<char>(kLowerTable[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+std::string toUpperCp1252(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = static_cast<char>(kUpperTable[static_cast<unsigned char>(c)]);
     return out;
 }
 

@@ -30,4 +30,8 @@ std::string charactersOutsideCp1252(std::string_view text);
 unsigned char lowerCp1252(unsigned char c);
 std::string toLowerCp1252(std::string_view text);
 
+// The text in capitals, as the status summary writes statuses: a-z, the accented
+// small letters and 0x9A, 0x9C, 0x9E, 0xFF become their capitals.
+std::string toUpperCp1252(std::string_view text);
+
 } // namespace store

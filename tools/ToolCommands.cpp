@@ -8,6 +8,7 @@
 #include "store/StoreError.h"
 #include "tools/JsonExport.h"
 #include "tools/PrintableText.h"
+#include "tools/ReportCommand.h"
 
 #include <charconv>
 #include <functional>
@@ -200,6 +201,7 @@ void printOverview(std::ostream& stream)
               "Commands:\n";
     for (const Command& command : commands())
         stream << "  " << usageLine(command) << "\n      " << command.summary << "\n";
+    printReportOverview(stream);
 }
 
 // Parses the words after the command name. Returns nullopt when help was asked.
@@ -241,6 +243,8 @@ int dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         printOverview(out);
         return kExitOk;
     }
+    if (args[0] == "report")
+        return runReport({args.begin() + 1, args.end()}, out, err);
     const auto& table = commands();
     const auto found = std::find_if(table.begin(), table.end(),
                                     [&](const Command& command) { return command.name == args[0]; });
@@ -268,6 +272,12 @@ int dispatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 }
 
 } // namespace
+
+bool loadToolFile(store::AppState& state, const std::string& file, const std::optional<std::string>& password,
+                  std::ostream& err)
+{
+    return load(state, Invocation{{file}, password}, err);
+}
 
 int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {

@@ -7,6 +7,7 @@
 #include "windows/main/DataFrm.h"
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
+#include "windows/preview/EmailGroup.h"
 #include "windows/start/StartUpFrm.h"
 
 namespace windows {
@@ -40,6 +41,7 @@ WindowOwner::~WindowOwner()
 {
     encryptionFrm_.reset();
     newFileFrm_.reset();
+    emailGroup_.reset();
     quickLinkFrm_.reset();
     browseFrm_.reset();
     newLinkFrm_.reset();
@@ -61,6 +63,7 @@ LinkFrm& WindowOwner::linkFrm() { return load(linkFrm_, *this); }
 NewLinkFrm& WindowOwner::newLinkFrm() { return load(newLinkFrm_, *this); }
 BrowseFrm& WindowOwner::browseFrm() { return load(browseFrm_, *this); }
 QuickLinkFrm& WindowOwner::quickLinkFrm() { return load(quickLinkFrm_, *this); }
+EmailGroup& WindowOwner::emailGroup() { return load(emailGroup_, *this); }
 
 void WindowOwner::unloadStartUp() { unload(startUp_); }
 void WindowOwner::unloadNewFileFrm() { unload(newFileFrm_); }
@@ -69,10 +72,12 @@ void WindowOwner::unloadLinkFrm() { unload(linkFrm_); }
 void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_); }
 void WindowOwner::unloadBrowseFrm() { unload(browseFrm_); }
 void WindowOwner::unloadQuickLinkFrm() { unload(quickLinkFrm_); }
+void WindowOwner::unloadEmailGroup() { unload(emailGroup_); }
 
 // The main window takes the small windows that serve it along.
 void WindowOwner::unloadDataFrm()
 {
+    unload(emailGroup_);
     unload(quickLinkFrm_);
     unload(browseFrm_);
     unload(newLinkFrm_);

@@ -12,6 +12,7 @@ namespace windows {
 class BrowseFrm;
 class DataFrm;
 class EncryptionFrm;
+class EmailGroup;
 class LinkFrm;
 class NewFileFrm;
 class NewLinkFrm;
@@ -53,6 +54,10 @@ public:
     void unloadBrowseFrm();
     void unloadQuickLinkFrm();
 
+    EmailGroup& emailGroup();
+    bool isEmailGroupLoaded() const { return emailGroup_ != nullptr; }
+    void unloadEmailGroup();
+
     store::AppState& state() { return state_; }
     platform::Services& services() { return services_; }
     QString programFolder() const;
@@ -68,6 +73,7 @@ private:
     std::unique_ptr<NewLinkFrm> newLinkFrm_;
     std::unique_ptr<BrowseFrm> browseFrm_;
     std::unique_ptr<QuickLinkFrm> quickLinkFrm_;
+    std::unique_ptr<EmailGroup> emailGroup_;
 };
 
 } // namespace windows

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Shell.h"
+#include "support/FakeBrowser.h"
 
 #include <QIcon>
 #include <QString>
@@ -111,7 +112,8 @@ struct FakePlatform {
     FakeSounds sounds;
     FakeClock clock;
     FakeLauncher launcher;
-    platform::Services services() { return {messages, tray, sounds, clock, launcher}; }
+    FakeBrowsers browsers;
+    platform::Services services() { return {messages, tray, sounds, clock, launcher, browsers}; }
 };
 
 } // namespace testing_support

@@ -7,6 +7,7 @@
 #include "windows/controls/Text.h"
 #include "windows/links/NewLinkFrm.h"
 #include "windows/main/DataFrm.h"
+#include "windows/preview/EmailGroup.h"
 
 namespace windows {
 namespace {
@@ -93,8 +94,8 @@ void LinkFrm::runEntry(int Index)
         break;
     case 1:
         if (kind == 1) {
-            // The group page that shows the collected addresses comes with the report pages.
             state.EmailGroup.push_back(state.SelectedLinkDescription + ".." + state.SelectedLinkTarget);
+            owner_.emailGroup().showGroupPage();
         } else if (kind >= 2 && kind <= 4) {
             platform::OpenLink(target, owner_.services().launcher, owner_.services().messages, this);
         }

@@ -19,6 +19,10 @@ class QLineEdit;
 class QPlainTextEdit;
 class QScrollBar;
 
+namespace reports {
+struct DateTime;
+}
+
 namespace windows {
 
 class WindowOwner;
@@ -151,6 +155,10 @@ private:
     void openLinkMenu(int row);
     void reportWriteFailure(const std::exception& error, const QString& consequence);
     QString programFile(const QString& name) const;
+    void writeMasterReport();
+    void writeStatusSummary();
+    void openReportPage(const std::string& fileName, const std::string& page);
+    reports::DateTime reportMoment();
 
     WindowOwner& owner_;
     store::AppState& state_;

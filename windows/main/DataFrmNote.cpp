@@ -94,16 +94,6 @@ void DataFrm::Label3_Click(int Index)
         Shape3[i]->setFillColour(i <= Index ? shade(2) : shade(4));
 }
 
-// The report pages come with the report writers; until then the buttons check
-// their condition and stop.
-void DataFrm::Image4_Click(int Index)
-{
-    if (Index == 0 && state_.CurrentMaster < 0)
-        return;
-    if (Index != 0 && store::upperBound(state_.Records) < 1)
-        return;
-}
-
 // The preview window comes with the report pages; until then help and about only
 // set what the preview window will show.
 void DataFrm::Image7_Click()

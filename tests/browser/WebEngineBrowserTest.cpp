@@ -1,0 +1,85 @@
+// The real embedded browser, offscreen: what it tells the windows about a page
+// shown, a missing file and a mail link followed.
+
+#include "platform/WebEngineBrowser.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+
+using namespace testing_support;
+using platform::LoadResult;
+
+namespace {
+
+class WebEngineBrowserTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        browser = factory.create(&window);
+        browser->onLoadFinished([this](LoadResult result) { results.push_back(result); });
+        browser->onMailLink([this](const QUrl& address) { mails.push_back(address); });
+        window.resize(400, 300);
+        browser->widget()->setGeometry(0, 0, 400, 300);
+        window.show();
+    }
+    bool waitForResults(std::size_t count)
+    {
+        return QTest::qWaitFor([&] { return results.size() >= count; }, 20000);
+    }
+
+    TempFolder folder;
+    QWidget window;
+    platform::WebEngineBrowserFactory factory;
+    platform::Browser* browser = nullptr;
+    std::vector<LoadResult> results;
+    std::vector<QUrl> mails;
+};
+
+// A missing file is no page; the group page loads with its title, and its picture
+// link, when followed, goes to the window while the browser stays on the page.
+TEST_F(WebEngineBrowserTest, MissingFileIsNoPagePageLoadsMailLinksAreHandedOver)
+{
+    browser->navigate(QString::fromStdString(folder.file("missing.htm").string()));
+    ASSERT_TRUE(waitForResults(1));
+    EXPECT_EQ(results.back(), LoadResult::NoPage);
+
+    const auto page = folder.write("group.htm", "<html><head><title>email group</title></head><body>"
+                                                "<a href='mailto:a@example.org;b@example.org' "
+                                                "style='display:block;height:280px'>all</a></body></html>");
+    browser->navigate(QString::fromStdString(page.string()));
+    ASSERT_TRUE(waitForResults(2));
+    EXPECT_EQ(results.back(), LoadResult::Loaded);
+    EXPECT_EQ(browser->title(), "email group");
+    EXPECT_EQ(browser->address(), QUrl::fromLocalFile(QString::fromStdString(page.string())));
+
+    // The page takes input only once it is drawn, a moment after it loaded.
+    QWidget* surface = browser->widget()->focusProxy() ? browser->widget()->focusProxy() : browser->widget();
+    for (int attempt = 0; attempt < 40 && mails.empty(); ++attempt) {
+        QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+        (void)QTest::qWaitFor([&] { return !mails.empty(); }, 500);
+    }
+    ASSERT_FALSE(mails.empty());
+    EXPECT_EQ(mails[0].toString(), "mailto:a@example.org;b@example.org");
+    EXPECT_EQ(results.size(), 2u) << "following a mail link is no navigation";
+    EXPECT_EQ(browser->address(), QUrl::fromLocalFile(QString::fromStdString(page.string())));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,343 @@
+#include "reports/MasterReport.h"
+#include "reports/PageTestText.h"
+#include "support/StoreFixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace {
+
+const reports::DateTime kMoment{2026, 12, 4, 3, 40, 0};
+
+// The page head with the date above, the blank line after every line included.
+const std::string kHead = R"PAGE(<html>
+
+<head>
+
+<title>Brindlecase</title>
+
+<meta http-equiv='Content-Type' content='text/html; charset=iso-8859-1'>
+
+</head>
+
+<body bgcolor='#FFFFFF' text='#000000'>
+
+<p><font face='Arial, Helvetica, sans-serif' size='2'>BRINDLECASE - your desktop organiser
+
+- DATE: 04 December 2026, 03:40:00
+
+</font></p>
+
+<table width='99%' border='1' cellspacing='1' cellpadding='1'>
+
+)PAGE";
+
+const std::string kTail = R"PAGE(</table>
+
+<p>&nbsp;</p>
+
+</body>
+
+</html>
+
+)PAGE";
+
+// The end of every section, after its grid rows.
+const std::string kSectionEnd = R"PAGE(            </table>
+
+          </td>
+
+        </tr>
+
+        <tr>
+
+          <td>&nbsp;</td>
+
+        </tr>
+
+      </table>
+
+    </td>
+
+  </tr>
+
+)PAGE";
+
+std::string masterSectionTop(const std::string& heading, const std::string& status, const std::string& noteLines)
+{
+    return R"PAGE(<tr>
+
+    <td>
+
+      <table width='100%' border='0' cellspacing='0' cellpadding='0'>
+
+        <tr>
+
+          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'></font></b>
+
+<table width='99%' border='0' cellspacing='0' cellpadding='0'><tr>
+
+                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif'>MASTER RECORD: )PAGE"
+        + heading + R"PAGE(</font></font></b> </td>
+
+          </tr>
+
+        </table>
+
+      </td></tr>
+
+          <td>
+
+            <hr>
+
+          </td>
+
+        </tr>
+
+        <tr>
+
+          <td bgcolor='#FFFFFF'>
+
+            <p><font face='Arial, Helvetica, sans-serif' color='#666666'>
+
+                  <center><b>STATUS:)PAGE"
+        + status + R"PAGE(</b></center><br>
+
+)PAGE" + noteLines
+        + R"PAGE(             </font></p>
+
+          </td>
+
+        </tr>
+
+        <tr>
+
+          <td>
+
+            <hr>
+
+          </td>
+
+        </tr>
+
+        <tr>
+
+          <td>
+
+            <table width='99%' border='0' cellspacing='0' cellpadding='0'>
+
+              <tr>
+
+                <td width='25%'><img src='Address-Book-icon.jpg' width='48' height='48' alt='emails'></td>
+
+                <td width='25%'><img src='Briefcase-icon.jpg' width='48' height='48' alt='folders'></td>
+
+                <td width='25%'><img src='Folder-Dossier-Win-SZ-icon.jpg' width='48' height='48' alt='files'></td>
+
+                <td width='25%'><img src='web.gif' width='44' height='47' alt='web'></td>
+
+              </tr>
+
+)PAGE";
+}
+
+std::string subSectionTop(const std::string& name, const std::string& noteLines)
+{
+    return R"PAGE(<tr>
+
+    <td>
+
+      <table width='100%' border='0' cellspacing='0' cellpadding='0'>
+
+        <tr>
+
+          <td colspan='2'><b><font color='#000000'><img src='Bloc-Notes-SZ-icon.jpg' width='48' height='48'><font face='Arial, Helvetica, sans-serif'>)PAGE"
+        + name + R"PAGE(</font></font></b> </td>
+
+        </tr>
+
+        <tr>
+
+         <td colspan='2' bgcolor='#000000' height='2'></td>
+
+        </tr>
+
+        <tr>
+
+          <td bgcolor='#FFFFFF' width='4%'>
+
+            <p><font face='Arial, Helvetica, sans-serif' color='#666666'> <br>
+
+              </font></p>
+
+          </td>
+
+          <td bgcolor='#FFFFFF' width='96%'><font face='Arial, Helvetica, sans-serif' color='#666666'>
+
+)PAGE" + noteLines
+        + R"PAGE(            </font></td>
+
+        </tr>
+
+        <tr>
+
+          <td>
+
+          </td>
+
+        </tr>
+
+        <tr>
+
+          <td colspan='2' width='99%'>
+
+            <table width='99%' border='0' cellspacing='0' cellpadding='0'>
+
+              <tr>
+
+                <td width='25%'><img src='User-icon.jpg' width='48' height='48' alt='emails'></td>
+
+                <td width='25%'><img src='Folder-Documents-icon.jpg' width='48' height='48' alt='folders'></td>
+
+                <td width='25%'><img src='Folder-Public-icon.jpg' width='48' height='48' alt='files'></td>
+
+                <td width='25%'><img src='Folder-Web-icon.jpg' width='44' height='47' alt='web'></td>
+
+              </tr>
+
+)PAGE";
+}
+
+const std::string kEmptyMail = "                <td width='25%'><font face='Arial, Helvetica, sans-serif'></font></td>\n";
+const std::string kEmptyOther = "                <td width='24%'><font face='Arial, Helvetica, sans-serif'></font></td>\n";
+
+class MasterReportTest : public ::testing::Test {
+protected:
+    store::AppState state;
+};
+
+// Three e-mails and one folder on the master; a sub record whose web list is the
+// longest; a sub record without any line break; a master that is not reported.
+TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecords)
+{
+    const int plan = addMaster(state, "Open", "Plan: 2026\xAC" "first & <b>line</b>\xAC\xAC" "last");
+    state.Records[plan].Emails.push_back("Ann\xAC" "ann@example.org");
+    state.Records[plan].Emails.push_back("Bob\xAC" "bob@example.org");
+    state.Records[plan].Emails.push_back("Cy\xAC" "cy@example.org");
+    state.Records[plan].Folders.push_back("Shed\xAC" "/home/me/shed");
+    const int seeds = addSub(state, plan, "Seeds: spring\xAC" "buy early");
+    state.Records[seeds].Folders.push_back("Box\xAC" "/home/me/box");
+    state.Records[seeds].WebLinks.push_back("Shop\xAC" "https://shop.example/?a=1&b=2");
+    state.Records[seeds].WebLinks.push_back("Map\xAC" "https://map.example");
+    addMaster(state, "Done", "Other\xAC");
+    addSub(state, plan, "Tools");
+
+    const std::string page = reports::masterReport(state.Records, plan, {"2,Seeds: spring", "4,Tools", ""}, kMoment);
+
+    const std::string expected = kHead
+        + masterSectionTop("Plan  2026", "Open      ",
+                           "                  first & <b>line</b> <br>\n\n"
+                           "                   <br>\n\n"
+                           "                  last <br>\n\n")
+        + "              <tr>\n\n"
+          "                <td width='25%'><a href='mailto:ann@example.org'><font face='Arial, Helvetica, sans-serif'>Ann</font></a></td>\n"
+          "                <td width='24%'><a href='/home/me/shed'><font face='Arial, Helvetica, sans-serif'>Shed</font></a></td>\n"
+        + kEmptyOther + kEmptyOther
+        + "              </tr>\n\n"
+          "              <tr>\n\n"
+          "                <td width='25%'><a href='mailto:bob@example.org'><font face='Arial, Helvetica, sans-serif'>Bob</font></a></td>\n"
+        + kEmptyOther + kEmptyOther + kEmptyOther
+        + "              </tr>\n\n"
+          "              <tr>\n\n"
+          "                <td width='25%'><a href='mailto:cy@example.org'><font face='Arial, Helvetica, sans-serif'>Cy</font></a></td>\n"
+        + kEmptyOther + kEmptyOther + kEmptyOther + "              </tr>\n\n" + kSectionEnd
+        + subSectionTop("Seeds: spring", "                  buy early <br>\n\n") + "              <tr>\n\n" + kEmptyMail
+        + "                <td width='24%'><a href='/home/me/box'><font face='Arial, Helvetica, sans-serif'>Box</font></a></td>\n"
+        + kEmptyOther
+        + "                <td width='24%'><a href='https://shop.example/?a=1&b=2'><font face='Arial, Helvetica, sans-serif'>Shop</font></a></td>\n"
+          "              </tr>\n\n"
+          "              <tr>\n\n"
+        + kEmptyMail + kEmptyOther + kEmptyOther
+        + "                <td width='24%'><a href='https://map.example'><font face='Arial, Helvetica, sans-serif'>Map</font></a></td>\n"
+          "              </tr>\n\n"
+        + kSectionEnd + subSectionTop("Tools", "") + kSectionEnd + kTail;
+    EXPECT_EQ(page, crlfPage(expected));
+}
+
+// No links: the four column heads and no grid row; no sub records: one section.
+// A name followed by one mark gives one empty note line; a status is written as
+// stored, trailing blanks and all; Windows-1252 bytes pass unchanged.
+TEST_F(MasterReportTest, RecordWithoutLinksOrSubRecords)
+{
+    const int only = addMaster(state, "", "Caf\xE9\xAC");
+    const std::string page = reports::masterReport(state.Records, only, {""}, kMoment);
+    const std::string expected =
+        kHead + masterSectionTop("Caf\xE9", "          ", "                   <br>\n\n") + kSectionEnd + kTail;
+    EXPECT_EQ(page, crlfPage(expected));
+}
+
+// An entry without a mark is all description with an empty target; an entry that
+// is the mark alone is a link with empty href and text; an empty entry is an
+// empty cell. Sub-item entries that name no record are passed over.
+TEST_F(MasterReportTest, OddLinkEntriesAndSubItems)
+{
+    const int m = addMaster(state, "x", "M\xAC");
+    state.Records[m].Files.push_back("no mark");
+    state.Records[m].Files.push_back("\xAC");
+    state.Records[m].Files.push_back("");
+    state.Records[m].WebLinks.push_back("a\xAC" "b\xAC" "c");
+    const std::string page = reports::masterReport(state.Records, m, {"9,Gone", "x,Bad", "", ""}, kMoment);
+    const std::string expected =
+        kHead + masterSectionTop("M", "x         ", "                   <br>\n\n") + "              <tr>\n\n"
+        + kEmptyMail + kEmptyOther
+        + "                <td width='24%'><a href=''><font face='Arial, Helvetica, sans-serif'>no mark</font></a></td>\n"
+          "                <td width='24%'><a href='b\xAC" "c'><font face='Arial, Helvetica, sans-serif'>a</font></a></td>\n"
+          "              </tr>\n\n"
+          "              <tr>\n\n"
+        + kEmptyMail + kEmptyOther
+        + "                <td width='24%'><a href=''><font face='Arial, Helvetica, sans-serif'></font></a></td>\n" + kEmptyOther
+        + "              </tr>\n\n"
+          "              <tr>\n\n"
+        + kEmptyMail + kEmptyOther + kEmptyOther + kEmptyOther + "              </tr>\n\n" + kSectionEnd + kTail;
+    EXPECT_EQ(page, crlfPage(expected));
+}
+
+TEST_F(MasterReportTest, SubItemListFollowsStoreOrderWithOneEmptySlot)
+{
+    const int a = addMaster(state, "", "A\xAC");
+    addMaster(state, "", "B\xAC");
+    addSub(state, 2, "Not mine\xAC");
+    addSub(state, a, "Late, but mine\xAC" "note");
+    EXPECT_EQ(reports::subItemList(state.Records, a), (std::vector<std::string>{"4,Late, but mine", ""}));
+    EXPECT_EQ(reports::subItemList(state.Records, 2), (std::vector<std::string>{"3,Not mine", ""}));
+}
+
+TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndTheNameBecomesUtf8)
+{
+    store::AppState state;
+    const int m = addMaster(state, "", "Plan: 2026/27 caf\xE9 \x80\xAC" "note: not in the name");
+    EXPECT_EQ(reports::reportName(state.Records, m), "Plan  2026/27 caf\xE9 \x80");
+    EXPECT_EQ(reports::masterReportFileName(reports::reportName(state.Records, m)),
+              "master_Plan  2026 27 caf\u00E9 \u20AC.htm");
+    EXPECT_EQ(reports::masterReportFileName(""), "master_.htm");
+}
+
+// 255 bytes at most with "master_" and ".htm": 244 bytes of name. A two-byte
+// character that would straddle the limit is left out whole.
+TEST(MasterReportFileName, ALongNameIsCutBetweenCharacters)
+{
+    EXPECT_EQ(reports::masterReportFileName(std::string(300, 'a')), "master_" + std::string(244, 'a') + ".htm");
+    const std::string straddling = std::string(243, 'a') + "\xE9\xE9";
+    EXPECT_EQ(reports::masterReportFileName(straddling), "master_" + std::string(243, 'a') + ".htm");
+    const std::string fitting = std::string(242, 'a') + "\xE9";
+    EXPECT_EQ(reports::masterReportFileName(fitting), "master_" + std::string(242, 'a') + "\u00E9.htm");
+    EXPECT_EQ(reports::masterReportFileName(fitting).size(), 255u);
+    const std::string euros(100, '\x80'); // three bytes each in UTF-8: 81 fit
+    std::string cut = "master_";
+    for (int i = 0; i < 81; ++i)
+        cut += "\u20AC";
+    EXPECT_EQ(reports::masterReportFileName(euros), cut + ".htm");
+}
+
+} // namespace
