@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QTime>
 #include <QString>
+#include <QSystemTrayIcon>
 
 #include <functional>
 #include <memory>
@@ -34,6 +35,10 @@ public:
     virtual void remove() = 0;
     virtual bool isShown() const = 0;
 };
+
+// The tray table's code for a click on the desktop's tray icon; 0 for a click the
+// table has no row for.
+int trayCode(QSystemTrayIcon::ActivationReason reason);
 
 // The three click sounds "s1.wav", "s2.wav" and "s3.wav" of the program's folder.
 class ClickSounds {

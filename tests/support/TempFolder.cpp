@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -39,9 +39,7 @@ std::string readFile(const fs::path& path)
     std::ifstream stream(path, std::ios::binary);
     if (!stream)
         throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream bytes;
-    bytes << stream.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(stream), {});
 }
 
 std::string crlfLines(std::initializer_list<std::string_view> lines)
