@@ -27,7 +27,8 @@ TEST(SetWindowOpacity, GivesTheWindowExactlyTheLevelAndNothingOutsideTheRange)
     EXPECT_EQ(levelOf(window), 0);
 }
 
-TEST(TrayCode, LeftClickDoubleClickAndRightClickHaveTheirCodesAndNothingElseDoes)
+// Left click, double click and right click have their codes, nothing else has one.
+TEST(TrayCode, TranslatesTheDesktopsTrayClicks)
 {
     EXPECT_EQ(trayCode(QSystemTrayIcon::Trigger), 514);
     EXPECT_EQ(trayCode(QSystemTrayIcon::DoubleClick), 515);

@@ -44,12 +44,6 @@ protected:
     RecordingReporter reporter;
 };
 
-// Parent, status in brackets and text of a record, as one line to compare.
-std::string fields(const Record& record)
-{
-    return std::to_string(record.Parent) + " [" + record.Status + "] " + record.Content;
-}
-
 // Every kind of line in the order the writer uses, including a master with an
 // empty status, a status of exactly ten letters and a sub record after another
 // master.
@@ -226,13 +220,6 @@ TEST_F(DataFileTest, DeletingTakesTheRecordWithItsSubRecordsAndRenumbersTheRest)
     state.PasswordAccepted = true;
     EXPECT_EQ(afterDeleting(1), kPublishedCodes + "\r\n");
     EXPECT_EQ(fields(state.Records[1]), "0 [01Open    ]   Garden\xAC" "first line");
-}
-
-TEST(TextLines, CrLfLfAndCrEndALineAndAnEndAtTheVeryEndStartsNoOther)
-{
-    std::vector<std::string> lines;
-    forEachLine("a\r\nb\nc\rd\r\n\r\ne\r\r\n", [&](std::string_view line) { lines.emplace_back(line); });
-    EXPECT_THAT(lines, ElementsAre("a", "b", "c", "d", "", "e", ""));
 }
 
 // The file is read in blocks of 1 MiB: a CR LF split between two blocks is still

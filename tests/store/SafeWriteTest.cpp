@@ -110,8 +110,13 @@ TEST_F(SafeWriteTest, ASaveOrDeleteThatFailsPartWayLeavesTheOldFileAndTheStore)
     EXPECT_THAT(readFile(state.DataFilePath), HasSubstr("Changed\xAC"));
 }
 
-TEST_F(SafeWriteTest, AReadOnlyFileOrAVanishedFolderIsRefusedWithAClearMessage)
+TEST_F(SafeWriteTest, AReplacedFileKeepsItsModeAndAReadOnlyFileOrVanishedFolderIsRefused)
 {
+    for (const auto mode : {fs::perms(0644), fs::perms(0640)}) {
+        fs::permissions(state.DataFilePath, mode);
+        SaveDataFile(state);
+        EXPECT_EQ(fs::status(state.DataFilePath).permissions(), mode);
+    }
     fs::permissions(state.DataFilePath, fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(failedSave(), "Could not save the file '" + state.DataFilePath.string() + "': the file is read-only.");
     fs::permissions(state.DataFilePath, fs::perms(0644));
@@ -119,15 +124,6 @@ TEST_F(SafeWriteTest, AReadOnlyFileOrAVanishedFolderIsRefusedWithAClearMessage)
     state.DataFilePath = folder.file("gone") / "work.bcn";
     EXPECT_EQ(failedSave(), "Could not save the file '" + state.DataFilePath.string() + "': no such file or directory.");
     expectOriginalAlone();
-}
-
-TEST_F(SafeWriteTest, AReplacedFileKeepsItsPermissions)
-{
-    for (const auto mode : {fs::perms(0644), fs::perms(0640)}) {
-        fs::permissions(state.DataFilePath, mode);
-        SaveDataFile(state);
-        EXPECT_EQ(fs::status(state.DataFilePath).permissions(), mode);
-    }
 }
 
 TEST_F(SafeWriteTest, SettingsAndCopiesAreWrittenTheSameSafeWay)

@@ -21,6 +21,12 @@ int addMaster(store::AppState& state, std::string status, std::string content);
 // Appends a sub record of `master` and returns its index.
 int addSub(store::AppState& state, int master, std::string content);
 
+// Parent, status in brackets and text of a record, as one line to compare.
+inline std::string fields(const store::Record& record)
+{
+    return std::to_string(record.Parent) + " [" + record.Status + "] " + record.Content;
+}
+
 // A reporter that remembers what the load error path told it.
 class RecordingReporter : public store::LoadReporter {
 public:

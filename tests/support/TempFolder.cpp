@@ -45,10 +45,8 @@ std::string readFile(const fs::path& path)
 std::string crlfLines(std::initializer_list<std::string_view> lines)
 {
     std::string text;
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\r\n";
-    }
+    for (std::string_view line : lines)
+        text.append(line).append("\r\n");
     return text;
 }
 

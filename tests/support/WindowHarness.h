@@ -1,21 +1,14 @@
 #pragma once
 
-#include "store/AppState.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 #include "windows/WindowOwner.h"
-#include "windows/controls/TagLabel.h"
 #include "windows/main/DataFrm.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
-#include <QWidget>
-
-#include <filesystem>
-#include <memory>
-#include <string>
 
 namespace testing_support {
 

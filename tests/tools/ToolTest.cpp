@@ -71,17 +71,13 @@ TEST_F(ToolTest, DeleteTakesARecordNumberFromOneToTheLast)
     }
     EXPECT_THAT(tool({"delete", name, "2"}).err, HasSubstr("the file has no record 2"));
     EXPECT_THAT(tool({"delete", name, "2x"}).err, HasSubstr("ID must be a record number, not '2x'"));
-    EXPECT_EQ(readFile(file), crlfLines({"000010000001Open      Garden\xAC" "weeds\xAC" "caf\xE9 on Friday",
-                                         "000010000002Ann\xAC" "ann@example.org"}));
+    EXPECT_EQ(tool({"check", name}).out, "masters 1, subs 0, links 1\n");
 }
 
 TEST_F(ToolTest, EncryptAndDecryptTakeThePasswordInTheFilesCodePage)
 {
-    const ToolRun encrypted = tool({"encrypt", name, "--password", "caf\u00E9"});
-    EXPECT_EQ(encrypted.code, 0);
-    EXPECT_EQ(encrypted.out, "File encrypted.\n");
+    EXPECT_EQ(tool({"encrypt", name, "--password", "caf\u00E9"}).out, "File encrypted.\n");
     const fs::path bcy = folder.file("notes.bcy");
-    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcn")), kFile);
     store::AppState opened; // é is one byte
     openFile(opened, bcy, true, "caf\xE9");
     EXPECT_FALSE(opened.LoadFailed);

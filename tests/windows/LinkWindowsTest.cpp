@@ -5,9 +5,7 @@
 #include "windows/links/NewLinkFrm.h"
 #include "windows/links/QuickLinkFrm.h"
 
-#include <QLineEdit>
 #include <QListWidget>
-#include <QScrollBar>
 
 #include <sstream>
 
@@ -106,20 +104,6 @@ TEST_F(LinkWindowsTest, AFifthLinkPagesTheRowsAndThePagedRowsAreTheLinksTheyShow
     EXPECT_EQ(label("Label1_0")->text(), "email  [5]");
 }
 
-TEST_F(LinkWindowsTest, DeletingOneOfTwoIdenticalLinksTakesBothButNotAnotherRecords)
-{
-    tab(4);
-    windows::LinkFrm& menu = clickLinkRow(0);
-    EXPECT_EQ(label(&menu, "LinkType_3")->text(), "delete URL item");
-    click(label(&menu, "LinkType_3"));
-    EXPECT_EQ(state.Records[1].WebLinks.upperBound(), 1);
-    EXPECT_EQ(state.Records[1].WebLinks[1], "Two\xAC" "https://two.example");
-    EXPECT_EQ(state.Records[3].WebLinks.upperBound(), 1);
-    EXPECT_EQ(label("Label1_3")->text(), "web  [1]");
-    EXPECT_EQ(state.CurrentMaster, -1);
-    EXPECT_FALSE(owner->isLinkFrmLoaded());
-}
-
 TEST_F(LinkWindowsTest, SavingNeedsALinkThenADescriptionAndASubRecordsLinksGoToTheSubRecord)
 {
     click(label("Subs_0"));
@@ -138,42 +122,36 @@ TEST_F(LinkWindowsTest, SavingNeedsALinkThenADescriptionAndASubRecordsLinksGoToT
     EXPECT_EQ(line(10), "000020000104Plan\xAC" "/home/me/plan.pdf");
 }
 
-TEST_F(LinkWindowsTest, TheLinkWindowsPromptAndOpacityFollowTheKind)
+// The add / edit link window and the link menu: prompt, browse button, captions and
+// opacity follow the link kind (the menu is less see-through in black and white).
+TEST_F(LinkWindowsTest, TheLinkWindowsFollowTheKind)
 {
     const char* prompts[] = {"type / paste email address below:", "type / paste folder location below or click browse:",
                              "type / paste file location below or click browse:", "type / paste web URL address below:"};
+    const char* captions[4][4] = {
+        {"send email", "add to group", "edit email", "delete email"},
+        {"preview folder", "open folder", "edit folder item", "delete folder item"},
+        {"preview file", "open file", "edit file item", "delete file item"},
+        {"preview URL", "open URL", "edit URL item", "delete URL item"},
+    };
     for (int kind = 1; kind <= 4; ++kind) {
         tab(kind);
         click(label("Image3_3"));
         EXPECT_EQ(label(&editor(), "Label2_2")->text(), prompts[kind - 1]);
         EXPECT_EQ(editorButton(2)->isHidden(), kind == 1 || kind == 4) << kind;
         EXPECT_EQ(qRound(editor().windowOpacity() * 255), 220);
+        windows::LinkFrm& menu = owner->linkFrm();
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(label(&menu, QStringLiteral("LinkType_%1").arg(i))->text(), captions[kind - 1][i]);
+        EXPECT_EQ(qRound(menu.windowOpacity() * 255), 190);
+        owner->unloadLinkFrm();
     }
+    click(editorButton(3));
+    EXPECT_EQ(qRound(owner->quickLinkFrm().windowOpacity() * 255), 220);
     tab(2);
     click(label("Image3_3"));
     click(editorButton(2));
     EXPECT_EQ(qRound(owner->browseFrm().windowOpacity() * 255), 220);
-    click(editorButton(3));
-    EXPECT_EQ(qRound(owner->quickLinkFrm().windowOpacity() * 255), 220);
-}
-
-TEST_F(LinkWindowsTest, TheMenuNamesItsEntriesAfterTheKindAndIsSeeThrough)
-{
-    const char* captions[5][4] = {
-        {"open item", "preview item", "edit item", "delete item"},
-        {"send email", "add to group", "edit email", "delete email"},
-        {"preview folder", "open folder", "edit folder item", "delete folder item"},
-        {"preview file", "open file", "edit file item", "delete file item"},
-        {"preview URL", "open URL", "edit URL item", "delete URL item"},
-    };
-    for (int kind = 0; kind <= 4; ++kind) {
-        state.CurrentLinkKind = static_cast<std::int16_t>(kind);
-        windows::LinkFrm& menu = owner->linkFrm();
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(label(&menu, QStringLiteral("LinkType_%1").arg(i))->text(), captions[kind][i]);
-        EXPECT_EQ(qRound(menu.windowOpacity() * 255), 190);
-        owner->unloadLinkFrm();
-    }
     click(label("cols9_6"));
     tab(1);
     windows::LinkFrm& menu = clickLinkRow(0);
@@ -188,7 +166,7 @@ TEST_F(LinkWindowsTest, TheMenuNamesItsEntriesAfterTheKindAndIsSeeThrough)
     EXPECT_FALSE(owner->isLinkFrmLoaded());
 }
 
-TEST_F(LinkWindowsTest, MailEntriesStartAMailOrCollectTheAddressAndOpenEntriesGoThroughTheShell)
+TEST_F(LinkWindowsTest, MenuEntriesMailCollectOpenThroughTheShellAndDelete)
 {
     tab(1);
     menuEntry(1, 0);
@@ -201,9 +179,19 @@ TEST_F(LinkWindowsTest, MailEntriesStartAMailOrCollectTheAddressAndOpenEntriesGo
     menuEntry(0, 1);
     EXPECT_EQ(fakes.launcher.opened, std::vector<QString>{"/home/me/shed"});
     EXPECT_EQ(fakes.messages.texts, std::vector<QString>{"Path not found"});
+
+    // Deleting one of two identical links takes both, not another record's.
+    tab(4);
+    menuEntry(0, 3);
+    EXPECT_EQ(state.Records[1].WebLinks.upperBound(), 1);
+    EXPECT_EQ(state.Records[1].WebLinks[1], "Two\xAC" "https://two.example");
+    EXPECT_EQ(state.Records[3].WebLinks.upperBound(), 1);
+    EXPECT_EQ(label("Label1_3")->text(), "web  [1]");
+    EXPECT_EQ(state.CurrentMaster, -1);
+    EXPECT_FALSE(owner->isLinkFrmLoaded());
 }
 
-TEST_F(LinkWindowsTest, QuickLinksListDuplicatesOnceAndCopyIntoBothBoxes)
+TEST_F(LinkWindowsTest, QuickLinksAndTheFilePickerFillTheLinkWindow)
 {
     tab(4);
     click(label("Image3_3"));
@@ -220,10 +208,8 @@ TEST_F(LinkWindowsTest, QuickLinksListDuplicatesOnceAndCopyIntoBothBoxes)
     EXPECT_EQ(editor().LinkDescription->text(), "Two");
     EXPECT_EQ(editor().LinkTxt->text(), "https://two.example");
     EXPECT_FALSE(owner->isQuickLinkFrmLoaded());
-}
 
-TEST_F(LinkWindowsTest, ThePickerHandsOverTheChosenFileAndTakesOnlyFoldersForFolderLinks)
-{
+    // The file picker hands over the chosen file, and takes only folders for folder links.
     folder.write("report.odt", "x");
     tab(3);
     click(label("Image3_3"));

@@ -26,11 +26,17 @@ protected:
     QString inFolder(const char* name) { return QString::fromStdString((folder.path() / name).string()); }
 };
 
-TEST_F(StartUpFrmTest, ListsTheDataFilesOfTheProgramFolderAndNamesWhatCryptionWouldDo)
+TEST_F(StartUpFrmTest, ListsTheDataFilesOfTheProgramFolderInTheSavedSchemeAndNamesWhatCryptionWouldDo)
 {
     for (const char* name : {"notes.bcn", "secret.bcy", "OLD.BCN", "readme.txt"})
         folder.write(name, kPlainFile);
+    writeSettings("junk\r\n\r\n?\r\n?\r\n 1 \r\n 3 \r\n"); // only the scheme is read
     owner->startUp().show();
+    EXPECT_EQ(button(2)->backColour(), 0x004080u); // shade 4 of scheme 3: 128, 64, 0
+    EXPECT_EQ(button(2)->foreColour(), 0x0040C0u); // shade 3: 192, 64, 0
+    hover(button(2));
+    EXPECT_EQ(button(2)->backColour(), 0x004080u);
+    EXPECT_EQ(button(0)->backColour(), 0x404080u); // shade 5: 128, 64, 64
     QStringList listed;
     for (int i = 0; i < files()->count(); ++i)
         listed << files()->item(i)->text();
@@ -104,17 +110,6 @@ TEST_F(StartUpFrmTest, OtherFileTypesAndDamagedFilesAreReportedAndTheStartWindow
     EXPECT_TRUE(owner->startUp().isVisible());
     EXPECT_FALSE(owner->isDataFrmLoaded());
     EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
-}
-
-TEST_F(StartUpFrmTest, TheSavedSchemePaintsTheButtonsAndHoverHighlights)
-{
-    writeSettings("junk\r\n\r\n?\r\n?\r\n 1 \r\n 3 \r\n");
-    owner->startUp().show();
-    EXPECT_EQ(button(2)->backColour(), 0x004080u); // 128, 64, 0
-    EXPECT_EQ(button(2)->foreColour(), 0x0040C0u); // 192, 64, 0
-    hover(button(2));
-    EXPECT_EQ(button(2)->backColour(), 0x004080u);
-    EXPECT_EQ(button(0)->backColour(), 0x404080u); // 128, 64, 64
 }
 
 } // namespace
