@@ -77,6 +77,7 @@ TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileAll
     // The load's search for a blank found the masters whose text has one.
     EXPECT_EQ(window->resultList().stringList(), QStringList({"4-Car"}));
     EXPECT_EQ(state.Shades, (std::array<std::uint32_t, 5>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(qRound(window->windowOpacity() * 255), 255);
     EXPECT_FALSE(state.Settings.SoundOn);
     EXPECT_FALSE(state.Settings.TypewriterNote);
     // Without a record there is nothing to type into.
