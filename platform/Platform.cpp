@@ -60,12 +60,8 @@ public:
         icon_->setToolTip(tip);
         QObject::connect(icon_.get(), &QSystemTrayIcon::activated, icon_.get(),
                          [onMessage](QSystemTrayIcon::ActivationReason reason) {
-                             switch (reason) {
-                             case QSystemTrayIcon::Trigger: onMessage(kLeftButtonUp); break;
-                             case QSystemTrayIcon::DoubleClick: onMessage(kDoubleClick); break;
-                             case QSystemTrayIcon::Context: onMessage(kRightButtonUp); break;
-                             default: break;
-                             }
+                             if (const int code = trayCode(reason))
+                                 onMessage(code);
                          });
         icon_->show();
     }
@@ -109,6 +105,16 @@ public:
 };
 
 } // namespace
+
+int trayCode(QSystemTrayIcon::ActivationReason reason)
+{
+    switch (reason) {
+    case QSystemTrayIcon::Trigger: return TrayIcon::kLeftButtonUp;
+    case QSystemTrayIcon::DoubleClick: return TrayIcon::kDoubleClick;
+    case QSystemTrayIcon::Context: return TrayIcon::kRightButtonUp;
+    default: return 0;
+    }
+}
 
 DesktopServices::DesktopServices(const QString& programFolder)
     : messages_(std::make_unique<QtMessageBoxes>()),

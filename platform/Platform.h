@@ -5,6 +5,7 @@
 #include <QTime>
 #include <QString>
 #include <QStringList>
+#include <QSystemTrayIcon>
 
 #include <functional>
 #include <memory>
@@ -38,6 +39,10 @@ public:
     virtual void remove() = 0;
     virtual bool isShown() const = 0;
 };
+
+// The tray table's code for a click on the desktop's tray icon; 0 for a click the
+// table has no row for.
+int trayCode(QSystemTrayIcon::ActivationReason reason);
 
 // The three click sounds "s1.wav", "s2.wav" and "s3.wav" of the program's folder.
 class ClickSounds {

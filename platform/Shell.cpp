@@ -50,11 +50,9 @@ bool canLaunch()
 
 // Web addresses also open in the system's browser when no program is registered
 // for their scheme, as the desktop's opener falls back to it.
-bool hasProgramForScheme(const QString& scheme)
+bool browserOpens(const QString& mimeType)
 {
-    if (desktopHasProgramFor(QStringLiteral("x-scheme-handler/") + scheme))
-        return true;
-    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+    if (mimeType != QLatin1String("x-scheme-handler/http") && mimeType != QLatin1String("x-scheme-handler/https"))
         return false;
     return !qEnvironmentVariableIsEmpty("BROWSER") || !QStandardPaths::findExecutable(QStringLiteral("x-www-browser")).isEmpty()
         || !QStandardPaths::findExecutable(QStringLiteral("www-browser")).isEmpty();
@@ -103,7 +101,7 @@ int DesktopLauncher::ShellOpen(const QString& target)
     QUrl url;
     if (isAddress(target, scheme) && scheme != QLatin1String("file")) {
         facts.isAddress = true;
-        facts.hasProgram = canLaunch() && hasProgramForScheme(scheme);
+        facts.hasProgram = hasProgramFor(QStringLiteral("x-scheme-handler/") + scheme);
         url = QUrl(target, QUrl::TolerantMode);
     } else {
         const QString path = scheme == QLatin1String("file") ? QUrl(target).toLocalFile() : target;
@@ -114,13 +112,23 @@ int DesktopLauncher::ShellOpen(const QString& target)
         if (facts.exists && facts.readable) {
             const QString type = info.isDir() ? QStringLiteral("inode/directory")
                                               : QMimeDatabase().mimeTypeForFile(info).name();
-            facts.hasProgram = canLaunch() && desktopHasProgramFor(type);
+            facts.hasProgram = hasProgramFor(type);
         }
         url = QUrl::fromLocalFile(info.absoluteFilePath());
     }
     if (shellResult(facts) == shell::kUnknownError) // everything checked: try it
-        facts.launched = QDesktopServices::openUrl(url);
+        facts.launched = openUrl(url);
     return shellResult(facts);
+}
+
+bool DesktopLauncher::hasProgramFor(const QString& mimeType)
+{
+    return canLaunch() && (desktopHasProgramFor(mimeType) || browserOpens(mimeType));
+}
+
+bool DesktopLauncher::openUrl(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 void DesktopLauncher::openMail(const QString& address)
@@ -136,7 +144,7 @@ void DesktopLauncher::openMail(const QString& address)
         if (url[i] == QLatin1Char(';'))
             url[i] = QLatin1Char(',');
     }
-    QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+    openUrl(QUrl(url, QUrl::TolerantMode));
 }
 
 void DesktopLauncher::composeMail(const QString& address, const QString& attachment)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 class QWidget;
 
@@ -55,6 +56,13 @@ public:
     int ShellOpen(const QString& target) override;
     void openMail(const QString& address) override;
     void composeMail(const QString& address, const QString& attachment) override;
+
+protected:
+    // The desktop itself, the only calls that leave the program: whether it has a
+    // program for a MIME type ("x-scheme-handler/SCHEME" for addresses), and
+    // opening a URL with it.
+    virtual bool hasProgramFor(const QString& mimeType);
+    virtual bool openUrl(const QUrl& url);
 };
 
 // Opens `target` under the busy pointer and reports a failure in a message box.

@@ -6,79 +6,102 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace platform;
 using namespace testing_support;
 
 namespace {
 
-TEST(ShellErrorText, NamesEveryDocumentedResult)
+// Every code of 32 or less with its message, as the shell's result codes read.
+TEST(ShellErrorText, EveryCodeUpTo32HasItsMessage)
 {
-    EXPECT_EQ(ShellErrorText(2), "File not found");
-    EXPECT_EQ(ShellErrorText(3), "Path not found");
-    EXPECT_EQ(ShellErrorText(5), "Access denied");
-    EXPECT_EQ(ShellErrorText(8), "Out of memory");
-    EXPECT_EQ(ShellErrorText(31), "No association for file extension");
-    EXPECT_EQ(ShellErrorText(32), "DLL not found");
-    for (int other : {0, 1, 4, 6, 7, 12, 25, -3})
-        EXPECT_EQ(ShellErrorText(other), "Unknown error") << other;
+    const std::map<int, QString> messages = {
+        {2, "File not found"}, {3, "Path not found"}, {5, "Access denied"}, {8, "Out of memory"},
+        {11, "Invalid EXE file or error in EXE image"}, {26, "A sharing violation occurred"},
+        {27, "Incomplete or invalid file association"}, {28, "DDE Time out"}, {29, "DDE transaction failed"},
+        {30, "DDE busy"}, {31, "No association for file extension"}, {32, "DLL not found"},
+    };
+    for (int code = -40; code <= 32; ++code) {
+        const auto found = messages.find(code);
+        EXPECT_EQ(ShellErrorText(code), found == messages.end() ? "Unknown error" : found->second) << code;
+    }
 }
 
-TEST(ShellResult, MapsWhatHappenedOntoTheMessages)
-{
-    TargetFacts missingFolder;
-    EXPECT_EQ(shellResult(missingFolder), shell::kPathNotFound);
-    TargetFacts missingFile;
-    missingFile.folderExists = true;
-    EXPECT_EQ(shellResult(missingFile), shell::kFileNotFound);
-    TargetFacts unreadable = missingFile;
-    unreadable.exists = true;
-    EXPECT_EQ(shellResult(unreadable), shell::kAccessDenied);
-    TargetFacts noProgram = unreadable;
-    noProgram.readable = true;
-    noProgram.hasProgram = false;
-    EXPECT_EQ(shellResult(noProgram), shell::kNoAssociation);
-    TargetFacts failed = noProgram;
-    failed.hasProgram = true;
-    EXPECT_EQ(shellResult(failed), shell::kUnknownError);
-    failed.launched = true;
-    EXPECT_EQ(shellResult(failed), shell::kOpened);
-
-    TargetFacts address;
-    address.isAddress = true;
-    address.hasProgram = false;
-    EXPECT_EQ(shellResult(address), shell::kNoAssociation);
-    address.hasProgram = true;
-    address.launched = true;
-    EXPECT_EQ(shellResult(address), shell::kOpened);
-}
-
-TEST(DesktopLauncher, MissingTargetsAreReportedBeforeAnythingStarts)
-{
-    TempFolder folder;
-    DesktopLauncher launcher;
-    EXPECT_EQ(launcher.ShellOpen(QString::fromStdString((folder.path() / "gone.txt").string())), shell::kFileNotFound);
-    EXPECT_EQ(launcher.ShellOpen(QString::fromStdString((folder.path() / "no" / "where.txt").string())),
-              shell::kPathNotFound);
-    EXPECT_EQ(launcher.ShellOpen(QStringLiteral("file://") + QString::fromStdString((folder.path() / "gone").string())),
-              shell::kFileNotFound);
-}
-
-TEST(OpenLink, ReportsFailuresAndGivesThePointerBack)
+TEST(OpenLink, ReportsResultsUpTo32UnderTheBusyPointerAndNothingAbove)
 {
     FakeLauncher launcher;
     FakeMessages messages;
-    launcher.result = 31;
-    OpenLink(QStringLiteral("/tmp/x.zzz"), launcher, messages, nullptr);
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0], "No association for file extension");
-    EXPECT_EQ(messages.titles[0], "Brindlecase");
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    for (int result : {32, 0, 33}) {
+        launcher.result = result;
+        OpenLink(QStringLiteral("/tmp/x.zzz"), launcher, messages, nullptr);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(messages.texts, (std::vector<QString>{"DLL not found", "Unknown error"}));
+    EXPECT_EQ(messages.titles, (std::vector<QString>{"Brindlecase", "Brindlecase"}));
+    EXPECT_EQ(launcher.opened, std::vector<QString>(3, QStringLiteral("/tmp/x.zzz")));
+}
 
-    launcher.result = shell::kOpened;
-    OpenLink(QStringLiteral("https://example.org"), launcher, messages, nullptr);
-    EXPECT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(launcher.opened.back(), "https://example.org");
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+// The real launcher with the desktop replaced: what it asks and what it hands over.
+class RecordingDesktop : public DesktopLauncher {
+public:
+    bool hasProgramFor(const QString& mimeType) override
+    {
+        asked.push_back(mimeType);
+        return hasProgram;
+    }
+    bool openUrl(const QUrl& url) override
+    {
+        opened.push_back(url.toString(QUrl::FullyEncoded));
+        return opens;
+    }
+    bool hasProgram = true;
+    bool opens = true;
+    std::vector<QString> asked;
+    std::vector<QString> opened;
+};
+
+TEST(DesktopLauncher, PathsAreCheckedBeforeTheDesktopIsAsked)
+{
+    TempFolder folder;
+    const QString base = QString::fromStdString(folder.path().string());
+    folder.write("notes.txt", "x");
+    folder.write("locked.txt", "x");
+    ::chmod((folder.path() / "locked.txt").c_str(), 0);
+    RecordingDesktop desktop;
+    EXPECT_EQ(desktop.ShellOpen(base + "/gone.txt"), shell::kFileNotFound);
+    EXPECT_EQ(desktop.ShellOpen(base + "/no/where.txt"), shell::kPathNotFound);
+    EXPECT_EQ(desktop.ShellOpen("file://" + base + "/gone"), shell::kFileNotFound);
+    if (::geteuid() != 0) { // an administrator may read anything
+        EXPECT_EQ(desktop.ShellOpen(base + "/locked.txt"), shell::kAccessDenied);
+    }
+    EXPECT_TRUE(desktop.opened.empty());
+    EXPECT_TRUE(desktop.asked.empty());
+
+    EXPECT_EQ(desktop.ShellOpen(base + "/notes.txt"), shell::kOpened);
+    EXPECT_EQ(desktop.ShellOpen(base), shell::kOpened);
+    EXPECT_EQ(desktop.asked, (std::vector<QString>{"text/plain", "inode/directory"}));
+    EXPECT_EQ(desktop.opened, (std::vector<QString>{"file://" + base + "/notes.txt", "file://" + base}));
+}
+
+TEST(DesktopLauncher, AddressesAreAskedAboutByTheirSchemeInLowerCaseAndMailGoesWithoutTheBlank)
+{
+    RecordingDesktop desktop;
+    EXPECT_EQ(desktop.ShellOpen(QStringLiteral("HTTPS://example.org/a b")), shell::kOpened);
+    EXPECT_EQ(desktop.asked, std::vector<QString>{"x-scheme-handler/https"});
+
+    desktop.hasProgram = false;
+    EXPECT_EQ(desktop.ShellOpen(QStringLiteral("zzz:thing")), shell::kNoAssociation);
+    desktop.hasProgram = true;
+    desktop.opens = false;
+    EXPECT_EQ(desktop.ShellOpen(QStringLiteral("news:group")), shell::kUnknownError);
+    // A drive letter and a colon is a path, not an address.
+    EXPECT_EQ(desktop.ShellOpen(QStringLiteral("C:/missing/file.txt")), shell::kPathNotFound);
+    // A mail address goes over without the blank after "mailto:".
+    desktop.openMail(QStringLiteral("mailto: bob@example.org"));
+    desktop.openMail(QStringLiteral("MAILTO:ann@example.org"));
+    EXPECT_EQ(desktop.opened, (std::vector<QString>{"https://example.org/a%20b", "news:group", "mailto:bob@example.org",
+                                                    "mailto:ann@example.org"}));
 }
 
 } // namespace

@@ -1,13 +1,16 @@
 #include "store/LegacyRandom.h"
 #include "store/LineCipher.h"
 #include "store/StoreError.h"
+#include "support/StoreFixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
-#include <vector>
 
 using namespace store;
+using testing_support::kPublishedCodes;
+using testing_support::kPublishedLine;
 
 namespace {
 
@@ -28,111 +31,95 @@ TEST(LegacyRandom, ReproducesThePublishedSequences)
         EXPECT_NEAR(reseeded.next(), expected, 5e-8);
 }
 
-TEST(LegacyRandom, KeyByteIsTheValueTimes256Truncated)
+// The line cipher read step by step from its description, on the generator that
+// the published values above pin down.
+std::string documentedEncipher(std::string text, std::string_view password)
 {
-    LegacyRandom values, bytes;
-    for (int i = 0; i < 1000; ++i)
-        EXPECT_EQ(bytes.nextByte(), static_cast<int>(values.next() * 256));
+    LegacyRandom random;
+    random.seedNegative(-1.0f);
+    random.randomize(static_cast<double>(password.size()));
+    std::int32_t sum = 0;
+    for (std::size_t i = 1; i <= password.size(); ++i) {
+        const int key = static_cast<int>(random.next() * 256);
+        sum += (static_cast<unsigned char>(password[i - 1]) ^ key) ^ static_cast<int>(i % 256);
+    }
+    random.seedNegative(-1.0f);
+    random.randomize(sum);
+    for (char& c : text)
+        c = static_cast<char>(static_cast<unsigned char>(c) ^ static_cast<int>(random.next() * 256));
+    return text;
 }
 
-TEST(LineCipher, MatchesTheFilesOfExistingInstallations)
+// "0##" for every byte, joined by commas.
+std::string codesOf(std::string_view bytes)
 {
-    EXPECT_EQ(ScrambleLine(EncipherLine("abc", "")), "052,048,117");
-    const std::string line = "00001000000101Open      Garden\xAC" "first line";
-    EXPECT_EQ(ScrambleLine(EncipherLine(line, "secret")),
-              "219,190,080,153,142,043,237,055,091,059,069,114,215,112,093,129,238,231,252,202,253,"
-              "001,142,207,239,025,180,235,043,091,108,044,055,009,182,130,073,000,105,012,119");
+    std::string codes;
+    for (unsigned char c : bytes) {
+        char piece[8];
+        std::snprintf(piece, sizeof piece, "%s%03d", codes.empty() ? "" : ",", c);
+        codes += piece;
+    }
+    return codes;
 }
 
-TEST(LineCipher, IsItsOwnInverseForEveryByteAndKeepsLength)
+std::string everyByte(std::size_t length)
 {
-    std::string everyByte;
-    for (int c = 0; c < 256; ++c)
-        everyByte += static_cast<char>(c);
-    for (const std::string& password : std::vector<std::string>{"", "a", "secret", "P\xE4ss w\xF6rd with blanks", std::string(300, 'x')}) {
-        const std::string enciphered = EncipherLine(everyByte, password);
-        EXPECT_EQ(enciphered.size(), everyByte.size());
-        EXPECT_NE(enciphered, everyByte);
-        EXPECT_EQ(EncipherLine(enciphered, password), everyByte) << password;
+    std::string bytes;
+    for (std::size_t i = 0; i < length; ++i)
+        bytes += static_cast<char>(i * 7 % 256);
+    return bytes;
+}
+
+// Passwords past 256 characters wrap the key schedule's position byte; lines of any
+// length, in any order, take the same key bytes as a fresh start gives.
+TEST(LineCipher, FollowsTheDocumentedKeyScheduleAndThePublishedFiles)
+{
+    for (std::size_t length : {1u, 7u, 255u, 256u, 257u, 300u, 600u}) {
+        const std::string password = everyByte(length + 3).substr(3);
+        LineCipher cipher(password);
+        for (std::size_t lineLength : {3u, 40u, 7u, 2000u, 1u, 5000u}) {
+            const std::string line = everyByte(lineLength);
+            const std::string expected = documentedEncipher(line, password);
+            ASSERT_EQ(EncipherLine(line, password), expected) << length << " " << lineLength;
+            std::string stored;
+            cipher.appendEnciphered(stored, line);
+            ASSERT_EQ(stored, codesOf(expected)) << length << " " << lineLength;
+            std::string back;
+            cipher.decipherStored(stored, back);
+            ASSERT_EQ(back, line);
+        }
     }
     EXPECT_EQ(EncipherLine("", "secret"), "");
-}
-
-TEST(LineCipher, PasswordsAreCaseSensitiveAndLinesShareTheKeyStart)
-{
-    EXPECT_NE(EncipherLine("00001", "Secret"), EncipherLine("00001", "secret"));
-    const std::string a = EncipherLine("00001000000101Open", "pw");
-    const std::string b = EncipherLine("00001000000102other text", "pw");
-    EXPECT_EQ(a.substr(0, 13), b.substr(0, 13));
-}
-
-// The cached key stream grows as longer lines come; every line must still get the
-// same bytes that a fresh computation gives.
-TEST(LineCipher, CachedKeysAgreeWithFreshKeysWhateverTheLineOrder)
-{
-    LineCipher cipher("cache");
-    for (std::size_t length : {3u, 40u, 7u, 2000u, 1u, 5000u}) {
-        const std::string text(length, 'q');
-        std::string stored;
-        cipher.appendEnciphered(stored, text);
-        EXPECT_EQ(stored, ScrambleLine(EncipherLine(text, "cache")));
-        std::string back;
-        cipher.decipherStored(stored, back);
-        EXPECT_EQ(back, text);
-    }
-}
-
-TEST(LineCipher, AVeryLongPasswordOverflowsTheSeedSum)
-{
+    // Files of existing installations, and a password whose seed sum overflows.
+    EXPECT_EQ(ScrambleLine(EncipherLine("abc", "")), "052,048,117");
+    EXPECT_EQ(ScrambleLine(EncipherLine(kPublishedLine, "secret")), kPublishedCodes);
     EXPECT_THROW(EncipherLine("x", std::string(20'000'000, '\xFF')), StoreError);
 }
 
-TEST(Scramble, WritesThreeDigitCodesAndReadsAnyWidth)
+// "0##" codes are written; pieces of any width are read, also inside long lines
+// that are read several codes at a time, where a bad code must be seen just the same.
+TEST(Scramble, WritesThreeDigitCodesReadsAnyWidthAndRejectsBadCodes)
 {
     EXPECT_EQ(ScrambleLine("abc"), "097,098,099");
-    EXPECT_EQ(ScrambleLine(std::string("\0\xFF", 2)), "000,255");
+    EXPECT_EQ(ScrambleLine(everyByte(256)), codesOf(everyByte(256)));
+    EXPECT_EQ(UnscrambleLine(codesOf(everyByte(256))), everyByte(256));
     EXPECT_EQ(UnscrambleLine("97,98,99"), "abc");
     EXPECT_EQ(UnscrambleLine("0097,098, 99"), "abc");
     EXPECT_EQ(UnscrambleLine(""), "");
-    std::string everyByte;
-    for (int c = 0; c < 256; ++c)
-        everyByte += static_cast<char>(c);
-    EXPECT_EQ(UnscrambleLine(ScrambleLine(everyByte)), everyByte);
-}
-
-// Long lines are read several codes at a time; a piece of another width or a
-// code out of range anywhere in them must be seen just the same.
-TEST(Scramble, LongLinesMixPieceWidthsAndStillRejectBadCodes)
-{
-    std::string expected;
-    std::string stored;
-    for (int i = 0; i < 64; ++i) {
-        const int code = (i * 37) % 256;
-        expected += static_cast<char>(code);
-        stored += (i == 21 ? std::to_string(code) : ScrambleLine(std::string(1, static_cast<char>(code)))) + ",";
-    }
-    stored.pop_back();
+    const std::string expected = everyByte(64);
+    std::string stored = codesOf(expected);
+    stored.erase(37 * 4, 2); // byte 37 is 3: "003" becomes "3"
     EXPECT_EQ(UnscrambleLine(stored), expected);
-
     for (std::size_t bad : {0u, 5u, 40u, 63u}) {
-        std::string line = ScrambleLine(expected);
+        std::string line = codesOf(expected);
         line.replace(bad * 4, 3, "256");
         EXPECT_THROW(UnscrambleLine(line), StoreError) << "code " << bad;
         line.replace(bad * 4, 3, "0a0");
         EXPECT_THROW(UnscrambleLine(line), StoreError) << "code " << bad;
     }
-}
-
-TEST(Scramble, RejectsWhatIsNotAListOfCodes)
-{
     EXPECT_THROW(ScrambleLine(""), StoreError);
-    for (const char* bad : {"97,x", "97,256", "256", "97,", ",97", "97,,98", "-1", "1e9999"}) {
-        try {
-            UnscrambleLine(bad);
-            ADD_FAILURE() << "accepted " << bad;
-        } catch (const StoreError&) {
-        }
-    }
+    for (const char* bad : {"97,x", "97,256", "256", "97,", ",97", "97,,98", "-1", "1e9999"})
+        EXPECT_THROW(UnscrambleLine(bad), StoreError) << bad;
 }
 
 } // namespace

@@ -1,31 +1,41 @@
 #include "store/DataFile.h"
+#include "store/FileConversion.h"
 #include "store/LineCipher.h"
 #include "store/StoreError.h"
+#include "store/TextLines.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace store;
 using namespace testing_support;
+using ::testing::ElementsAre;
+namespace fs = std::filesystem;
 
 namespace {
 
 class DataFileTest : public ::testing::Test {
 protected:
     // Loads bytes written to a file named `name` into `state`.
-    bool load(std::string_view bytes, std::string_view name = "notes.bcn", bool encrypted = false,
-              const std::string& password = "")
+    bool load(std::string_view bytes, std::string_view name = "notes.bcn", const std::string& password = "")
     {
         state.DataFilePath = folder.write(name, bytes);
-        state.FileEncrypted = encrypted;
+        state.FileEncrypted = !password.empty();
         state.FilePassword = password;
         return LoadDataFile(state, state.DataFilePath, reporter);
     }
-
     std::string saved()
     {
         SaveDataFile(state);
+        return readFile(state.DataFilePath);
+    }
+    std::string afterDeleting(int master, int sub = -1)
+    {
+        state.CurrentMaster = static_cast<std::int16_t>(master);
+        state.CurrentSub = static_cast<std::int16_t>(sub);
+        DeleteAndReload(state);
         return readFile(state.DataFilePath);
     }
 
@@ -52,222 +62,242 @@ const std::string kWrittenFile = crlfLines({
     "000060000101Beans\xAC" "runner",
 });
 
-TEST_F(DataFileTest, AFileInWrittenOrderSavesBackByteForByte)
+TEST_F(DataFileTest, AFileInWrittenOrderLoadsIntoItsFieldsAndSavesBackByteForByte)
 {
     ASSERT_TRUE(load(kWrittenFile));
     EXPECT_FALSE(state.LoadFailed);
     ASSERT_EQ(upperBound(state.Records), 6);
+    EXPECT_EQ(fields(state.Records[1]), "0 [Open      ] Garden\xAC" "buy seeds\xAC" "call Ann");
+    EXPECT_EQ(fields(state.Records[2]), "1 [] Tomatoes\xAC");
+    EXPECT_EQ(fields(state.Records[3]), "0 [          ] Taxes\xAC");
+    EXPECT_EQ(fields(state.Records[4]), "0 [Exactly10c] House\xAC" "roof\xAC\xAC" "gutter");
+    EXPECT_EQ(fields(state.Records[5]), "4 [] Roof tiles");
     const Record& garden = state.Records[1];
-    EXPECT_EQ(garden.Id, 1);
-    EXPECT_EQ(garden.Parent, 0);
-    EXPECT_EQ(garden.Status, "Open      ");
-    EXPECT_EQ(garden.Content, "Garden\xAC" "buy seeds\xAC" "call Ann");
     EXPECT_EQ(upperBound(garden.Emails), 2);
     EXPECT_EQ(garden.Emails[2], "Bob\xAC" "bob@example.org");
     EXPECT_EQ(garden.Folders[1], "Shed\xAC" "/home/me/shed");
     EXPECT_EQ(garden.Files[1], "Plan\xAC" "/home/me/plan.pdf");
     EXPECT_EQ(garden.WebLinks[1], "Seeds\xAC" "https://example.org/seeds");
-    EXPECT_EQ(state.Records[2].Parent, 1);
-    EXPECT_EQ(state.Records[2].Status, "");
-    EXPECT_EQ(state.Records[2].Content, "Tomatoes\xAC");
-    EXPECT_EQ(state.Records[3].Status, "          ");
-    EXPECT_EQ(state.Records[4].Status, "Exactly10c");
-    EXPECT_EQ(state.Records[5].Parent, 4);
+    EXPECT_EQ(state.Records[6].Id, 6);
     EXPECT_EQ(saved(), kWrittenFile);
 }
 
-TEST_F(DataFileTest, WritesTheDocumentedLinesForNewRecords)
+TEST_F(DataFileTest, NewRecordsAreWrittenWithTheirStatusPaddedToTenColumns)
 {
     state.DataFilePath = folder.file("new.bcn");
     addMaster(state, "Open", "Garden\xAC" "buy seeds");
-    const int sub = addSub(state, 1, "Tomatoes\xAC");
-    state.Records[sub].Emails.push_back("Ann\xAC" "ann@example.org");
+    addSub(state, 1, "Tomatoes\xAC");
+    state.Records[2].Emails.push_back("Ann\xAC" "ann@example.org");
     addMaster(state, "", "No status\xAC");
-    EXPECT_EQ(saved(), crlfLines({
-                           "000010000001Open      Garden\xAC" "buy seeds",
-                           "000020000101Tomatoes\xAC",
-                           "000020000102Ann\xAC" "ann@example.org",
-                           "000030000001          No status\xAC",
-                       }));
+    addMaster(state, "Exactly10c", "Ten\xAC");
+    addMaster(state, "", "Nine\xAC");
+    state.Records[5].Status = "Nine 9 ch"; // as a short line loads it
+    EXPECT_EQ(saved(), crlfLines({"000010000001Open      Garden\xAC" "buy seeds", "000020000101Tomatoes\xAC",
+                                  "000020000102Ann\xAC" "ann@example.org", "000030000001          No status\xAC",
+                                  "000040000001Exactly10cTen\xAC", "000050000001Nine 9 ch Nine\xAC"}));
 }
 
-TEST_F(DataFileTest, AnEmptyStoreIsAnEmptyFileAndBack)
+TEST_F(DataFileTest, EmptyFilesBlankLinesAndOtherLineEndsGiveTheSameStore)
 {
     state.DataFilePath = folder.file("empty.bcn");
     EXPECT_EQ(saved(), "");
-    ASSERT_TRUE(load("", "empty.bcn"));
-    EXPECT_EQ(upperBound(state.Records), 0);
-    // A new file holds one empty line, which is skipped.
-    ASSERT_TRUE(load("\r\n", "new.bcn"));
-    EXPECT_EQ(upperBound(state.Records), 0);
-}
-
-TEST_F(DataFileTest, BlankLinesAndOtherLineEndsGiveTheSameStore)
-{
-    const std::string spaced = "\r\n\r\n000010000001Open      A\xAC\r\n\r\n"
-                               "000010000002x\xAC" "y\r\n\r\n000020000101B\xAC\r\n";
-    const std::string unixEnds = "000010000001Open      A\xAC\n000010000002x\xAC" "y\n000020000101B\xAC";
-    const std::string expected = crlfLines({"000010000001Open      A\xAC", "000010000002x\xAC" "y",
-                                            "000020000101B\xAC"});
-    ASSERT_TRUE(load(spaced));
-    EXPECT_EQ(saved(), expected);
-    ASSERT_TRUE(load(unixEnds));
-    EXPECT_EQ(saved(), expected);
-    ASSERT_TRUE(load("000010000001Open      A\xAC\r000010000002x\xAC" "y\r000020000101B\xAC\r"));
-    EXPECT_EQ(saved(), expected);
+    // An empty file and a new file (one empty line) are both an empty store.
+    for (const char* bytes : {"", "\r\n"}) {
+        ASSERT_TRUE(load(bytes));
+        EXPECT_EQ(upperBound(state.Records), 0);
+    }
+    const std::string expected = crlfLines({"000010000001Open      A\xAC", "000010000002x\xAC" "y", "000020000101B\xAC"});
+    for (const char* bytes : {"\r\n\r\n000010000001Open      A\xAC\r\n\r\n000010000002x\xAC" "y\r\n\r\n000020000101B\xAC\r\n",
+                              "000010000001Open      A\xAC\n000010000002x\xAC" "y\n000020000101B\xAC",
+                              "000010000001Open      A\xAC\r000010000002x\xAC" "y\r000020000101B\xAC\r"}) {
+        ASSERT_TRUE(load(bytes));
+        EXPECT_EQ(saved(), expected);
+    }
 }
 
 TEST_F(DataFileTest, ShortAndUnusualLinesFollowTheColumnRules)
 {
-    // A master line shorter than its status columns, a sub record status, an
-    // unknown line type, links before their record line, and a key written with
-    // blanks and signs that still convert.
-    ASSERT_TRUE(load(crlfLines({
-        "000010000001Open",
-        "000010000009ignored",
-        "  2   000101Sub of one",
-        "000030000002early\xAC" "e@x",
-        "000030000001Later     Third",
-        "3    +000001Done      Third again",
-    })));
-    ASSERT_EQ(upperBound(state.Records), 3);
-    EXPECT_EQ(state.Records[1].Status, "Open");
-    EXPECT_EQ(state.Records[1].Content, "");
-    EXPECT_EQ(state.Records[2].Parent, 1);
-    EXPECT_EQ(state.Records[2].Content, "Sub of one");
+    // A master line shorter than its status columns, an unknown line type, links
+    // before their record line, a key written with blanks and signs, and the
+    // largest parent that fits in 16 bits.
+    ASSERT_TRUE(load(crlfLines({"000010000001Open", "000010000009ignored", "  2   000101Sub of one",
+                                "000030000002early\xAC" "e@x", "000030000001Later     Third",
+                                "3    +000001Done      Third again", "000043276701Far"})));
+    ASSERT_EQ(upperBound(state.Records), 4);
+    EXPECT_EQ(fields(state.Records[1]), "0 [Open] ");
+    EXPECT_EQ(fields(state.Records[2]), "1 [] Sub of one");
+    EXPECT_EQ(fields(state.Records[3]), "0 [Done      ] Third again");
     EXPECT_EQ(state.Records[3].Emails[1], "early\xAC" "e@x");
-    EXPECT_EQ(state.Records[3].Status, "Done      ");
-    EXPECT_EQ(state.Records[3].Content, "Third again");
+    EXPECT_EQ(fields(state.Records[4]), "32767 [] Far");
 }
 
 TEST_F(DataFileTest, DamagedFilesEndInTheLoadErrorPathKeepingWhatWasRead)
 {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        int recordsKept;
+    const std::pair<std::string, int> cases[] = { // the bytes, and the records read before the error
+        {crlfLines({"000010000001Open      A", "00002000x101B"}), 1}, // parent not a number
+        {crlfLines({"000010000001Open      A", "00002000010xB"}), 1}, // type not a number
+        {crlfLines({"000010000001Open      A", "0000200001"}), 1},    // too short for a type
+        {crlfLines({"000010000001Open      A", "000030000001Open      C"}), 2}, // index skipped
+        {crlfLines({"999990000001Open      A"}), 0},                  // index out of range
+        {crlfLines({"000013276801Open      A"}), 0},                  // parent just out of range
+        {crlfLines({"-00010000001Open      A"}), 0},                  // negative index
     };
-    const Case cases[] = {
-        {"parent not a number", crlfLines({"000010000001Open      A", "00002000x101B"}), 1},
-        {"type not a number", crlfLines({"000010000001Open      A", "00002000010xB"}), 1},
-        {"line too short for a type", crlfLines({"000010000001Open      A", "0000200001"}), 1},
-        // The store grows by one before the skipped index is found missing.
-        {"index skipped", crlfLines({"000010000001Open      A", "000030000001Open      C"}), 2},
-        {"index out of range", crlfLines({"999990000001Open      A"}), 0},
-        {"parent out of range", crlfLines({"000014000001Open      A"}), 0},
-        {"negative index", crlfLines({"-00010000001Open      A"}), 0},
-    };
-    for (const Case& c : cases) {
-        reporter.messages.clear();
-        EXPECT_FALSE(load(c.bytes, "bad.bcn")) << c.what;
-        EXPECT_TRUE(state.LoadFailed) << c.what;
-        EXPECT_EQ(upperBound(state.Records), c.recordsKept) << c.what;
-        ASSERT_EQ(reporter.messages.size(), 1u) << c.what;
-        EXPECT_EQ(reporter.messages[0],
-                  "File load error. The file '" + folder.file("bad.bcn").string() + "' has reported errors.");
+    const std::string message = "File load error. The file '" + folder.file("bad.bcn").string() + "' has reported errors.";
+    for (const auto& [bytes, kept] : cases) {
+        EXPECT_FALSE(load(bytes, "bad.bcn")) << bytes;
+        EXPECT_TRUE(state.LoadFailed);
+        EXPECT_EQ(upperBound(state.Records), kept) << bytes;
+        EXPECT_EQ(reporter.messages.back(), message);
     }
-}
-
-TEST_F(DataFileTest, AMissingFileIsALoadErrorAndAGoodLoadClearsTheFlag)
-{
-    state.DataFilePath = folder.file("gone.bcn");
-    EXPECT_FALSE(LoadDataFile(state, state.DataFilePath, reporter));
-    EXPECT_TRUE(state.LoadFailed);
-    EXPECT_NE(reporter.causes.at(0).find("gone.bcn"), std::string::npos);
+    fs::remove(state.DataFilePath);
+    EXPECT_FALSE(LoadDataFile(state, state.DataFilePath, reporter)); // a missing file
+    EXPECT_EQ(reporter.messages, std::vector<std::string>(8, message));
     EXPECT_TRUE(load(kWrittenFile));
     EXPECT_FALSE(state.LoadFailed);
 }
 
-TEST_F(DataFileTest, EncipheredFilesRoundTripAndHoldOnlyCodes)
+TEST_F(DataFileTest, EncipheredFilesHoldThePublishedCodesAndOpenOnlyWithTheirPassword)
 {
-    ASSERT_TRUE(load(kWrittenFile));
+    ASSERT_TRUE(load(kPublishedLine + "\r\n" + kWrittenFile.substr(kWrittenFile.find("\r\n") + 2)));
+    const std::string plain = readFile(state.DataFilePath);
     state.DataFilePath = folder.file("notes.bcy");
     state.FileEncrypted = true;
-    state.FilePassword = "s3cret";
+    state.FilePassword = "secret";
     const std::string enciphered = saved();
+    EXPECT_EQ(enciphered.substr(0, enciphered.find("\r\n")), kPublishedCodes);
     EXPECT_EQ(enciphered.find_first_not_of("0123456789,\r\n"), std::string::npos);
-    EXPECT_EQ(enciphered.substr(0, enciphered.find("\r\n")),
-              ScrambleLine(EncipherLine("000010000001Open      Garden\xAC" "buy seeds\xAC" "call Ann", "s3cret")));
-
+    for (const char* password : {"Secret", "", "secret "}) {
+        AppState wrong;
+        openFile(wrong, state.DataFilePath, true, password);
+        EXPECT_TRUE(wrong.LoadFailed) << password;
+        EXPECT_FALSE(wrong.PasswordAccepted);
+        EXPECT_EQ(upperBound(wrong.Records), 0);
+    }
     AppState reopened;
-    openFile(reopened, state.DataFilePath, true, "s3cret");
-    ASSERT_FALSE(reopened.LoadFailed);
+    openFile(reopened, state.DataFilePath, true, "secret");
     EXPECT_TRUE(reopened.PasswordAccepted);
     reopened.DataFilePath = folder.file("plain-again.bcn");
     reopened.FileEncrypted = false;
     SaveDataFile(reopened);
-    EXPECT_EQ(readFile(reopened.DataFilePath), kWrittenFile);
-}
+    EXPECT_EQ(readFile(reopened.DataFilePath), plain);
+    CopyDataFile(reopened, folder.write("BackUp_plain-again.bcn", "old backup"));
+    EXPECT_EQ(readFile(folder.file("BackUp_plain-again.bcn")), plain);
 
-TEST_F(DataFileTest, AWrongPasswordIsTheLoadErrorAndTheRightOneStillOpens)
-{
-    ASSERT_TRUE(load(kWrittenFile));
-    state.DataFilePath = folder.file("locked.bcy");
-    state.FileEncrypted = true;
-    state.FilePassword = "right";
-    SaveDataFile(state);
-
-    AppState wrong;
-    RecordingReporter wrongReporter;
-    wrong.DataFilePath = state.DataFilePath;
-    wrong.FileEncrypted = true;
-    for (const char* password : {"Right", "", "right "}) {
-        wrong.FilePassword = password;
-        EXPECT_FALSE(LoadDataFile(wrong, wrong.DataFilePath, wrongReporter)) << password;
-        EXPECT_FALSE(wrong.PasswordAccepted);
-        EXPECT_EQ(upperBound(wrong.Records), 0);
-    }
-    EXPECT_EQ(wrongReporter.messages.size(), 3u);
-    wrong.FilePassword = "right";
-    EXPECT_TRUE(LoadDataFile(wrong, wrong.DataFilePath, wrongReporter));
-    EXPECT_EQ(upperBound(wrong.Records), 6);
-}
-
-TEST_F(DataFileTest, EncipheredFileProblemsAreLoadErrorsToo)
-{
-    EXPECT_TRUE(load("\r\n", "new.bcy", true, "any password"));
-    EXPECT_FALSE(load("048,048,x\r\n", "bad.bcy", true, "pw"));
-    EXPECT_FALSE(load("048,300\r\n", "bad.bcy", true, "pw"));
-    // Only the first non-empty line is tested: a second line that deciphers into
-    // nonsense is a conversion error, not a password error.
-    const std::string first = ScrambleLine(EncipherLine("000010000001Open      A", "pw"));
+    // A new file loads with any password; codes that do not convert are a load
+    // error; only the first line is tested for the password, so a second line
+    // from another password is a conversion error.
+    EXPECT_TRUE(load("\r\n", "new.bcy", "any password"));
+    EXPECT_FALSE(load("048,048,x\r\n", "bad.bcy", "pw"));
+    EXPECT_FALSE(load("048,300\r\n", "bad.bcy", "pw"));
     const std::string second = ScrambleLine(EncipherLine("000020000101B", "other"));
-    EXPECT_FALSE(load(first + "\r\n" + second + "\r\n", "mixed.bcy", true, "pw"));
+    EXPECT_FALSE(load(kPublishedCodes + "\r\n" + second + "\r\n", "mixed.bcy", "secret"));
     EXPECT_TRUE(state.PasswordAccepted);
     EXPECT_EQ(upperBound(state.Records), 1);
 }
 
-TEST_F(DataFileTest, WriterRoutinesWriteLinesAndHandBackWhatWasWritten)
+TEST_F(DataFileTest, DeletingTakesTheRecordWithItsSubRecordsAndRenumbersTheRest)
 {
-    state.DataFilePath = folder.file("lines.bcy");
+    ASSERT_TRUE(load(crlfLines({"000010000001A         a\xAC", "000020000101a1", "000030000001B         b\xAC",
+                                "000040000101a2", "000050000001C         c\xAC", "000060000501c1",
+                                "000060000504f\xAC" "/x", "000070000301b1", "000080000001D         d\xAC"})));
+    EXPECT_EQ(afterDeleting(1), crlfLines({"000010000001B         b\xAC", "000020000001C         c\xAC", "000030000201c1",
+                                           "000030000204f\xAC" "/x", "000040000101b1", "000050000001D         d\xAC"}));
+    EXPECT_EQ(state.Records[3].Files[1], "f\xAC" "/x");
+    const std::string left = crlfLines({"000010000001B         b\xAC", "000020000001C         c\xAC", "000030000201c1",
+                                        "000030000204f\xAC" "/x", "000040000001D         d\xAC"});
+    EXPECT_EQ(afterDeleting(1, 4), left); // a sub record alone
+    EXPECT_EQ(afterDeleting(-1), left);   // nothing selected: nothing changes
+    EXPECT_EQ(afterDeleting(4), crlfLines({"000010000001B         b\xAC", "000020000001C         c\xAC",
+                                           "000030000201c1", "000030000204f\xAC" "/x"})); // the last record
+    EXPECT_EQ(fields(state.Records[3]), "2 [] c1");
+
+    // An enciphered file is rewritten enciphered and read back.
+    ASSERT_TRUE(load(crlfLines({"000010000001A         a\xAC", "00002000000101Open      Garden\xAC" "first line"})));
+    state.DataFilePath = folder.file("work.bcy");
     state.FileEncrypted = true;
-    state.FilePassword = "pw";
-    OpenOutput(state);
-    std::string line = "000010000001Open      A";
-    WriteOutLine(state, line);
-    CloseOutput(state);
-    EXPECT_EQ(line, ScrambleLine(EncipherLine("000010000001Open      A", "pw")));
-    EXPECT_EQ(readFile(state.DataFilePath), line + "\r\n");
-    EXPECT_FALSE(state.OutStream);
-    EXPECT_THROW(WriteOutLine(state, line), StoreError);
+    state.FilePassword = "secret";
+    SaveDataFile(state);
+    state.PasswordAccepted = true;
+    EXPECT_EQ(afterDeleting(1), kPublishedCodes + "\r\n");
+    EXPECT_EQ(fields(state.Records[1]), "0 [01Open    ]   Garden\xAC" "first line");
 }
 
-TEST_F(DataFileTest, DecodeLineStoresOneLineIntoTheStore)
+// The file is read in blocks of 1 MiB: a CR LF split between two blocks is still
+// one line end, and a line longer than a block is still one line.
+TEST(TextLines, LineEndsAndLinesAcrossTheReadersBlocksAreKept)
 {
-    DecodeLine(state, "000010000001Open      A\xAC" "note");
-    DecodeLine(state, "000010000005w\xAC" "https://example.org");
-    ASSERT_EQ(upperBound(state.Records), 1);
-    EXPECT_EQ(state.Records[1].Content, "A\xAC" "note");
-    EXPECT_EQ(state.Records[1].WebLinks[1], "w\xAC" "https://example.org");
-    EXPECT_THROW(DecodeLine(state, "000030000001Open      C"), StoreError);
+    TempFolder folder;
+    const std::string first((1 << 20) - 1, 'a');
+    const std::string longest(3 << 20, 'b');
+    std::vector<std::string> lines;
+    forEachFileLine(folder.write("big.bcn", first + "\r\nnext\r\n" + longest + "\rlast"),
+                    [&](std::string_view line) { lines.emplace_back(line); });
+    EXPECT_THAT(lines, ElementsAre(first, "next", longest, "last"));
 }
 
-TEST_F(DataFileTest, CopyDataFileOverwritesTheTarget)
+const std::string kPlain = crlfLines({kPublishedLine, "000010000002Ann\xAC" "ann@example.org", "000020000101Tomatoes\xAC"});
+
+TEST(FileConversion, EncipheringAndDecipheringSwapTheFileAndKeepBackups)
 {
-    ASSERT_TRUE(load(kWrittenFile));
-    const auto backup = folder.write("BackUp_notes.bcn", "old backup");
-    CopyDataFile(state, backup);
-    EXPECT_EQ(readFile(backup), kWrittenFile);
+    TempFolder folder;
+    folder.write("notes.bcy", "other records\r\n");
+    const ConversionResult enciphered = ConvertDataFile(folder.write("notes.bcn", kPlain), "secret");
+    EXPECT_EQ(enciphered.conversion, Conversion::Enciphered);
+    EXPECT_FALSE(fs::exists(folder.file("notes.bcn")));
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcn")), kPlain);
+    // The file of the other kind that stood there is kept, and the message says so.
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcy")), "other records\r\n");
+    EXPECT_EQ(conversionMessage(enciphered),
+              "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.");
+    const std::string codes = readFile(folder.file("notes.bcy"));
+    EXPECT_EQ(codes.substr(0, codes.find("\r\n")), kPublishedCodes);
+
+    const ConversionResult deciphered = ConvertDataFile(folder.file("notes.bcy"), "secret");
+    EXPECT_EQ(deciphered.conversion, Conversion::Deciphered);
+    EXPECT_EQ(conversionMessage(deciphered), "File decrypted.");
+    EXPECT_EQ(readFile(folder.file("notes.bcn")), kPlain);
+    EXPECT_FALSE(fs::exists(folder.file("notes.bcy")));
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcy")), codes);
+}
+
+TEST(FileConversion, AWrongPasswordIsRefusedBeforeAnythingChanges)
+{
+    TempFolder folder;
+    ConvertDataFile(folder.write("notes.bcn", kPlain), "pw");
+    fs::remove(folder.file("BackUp_notes.bcn"));
+    const std::string codes = readFile(folder.file("notes.bcy"));
+    try {
+        ConvertDataFile(folder.file("notes.bcy"), "Pw");
+        ADD_FAILURE() << "a wrong password deciphered the file";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(error.kind(), ErrorKind::WrongPassword);
+        EXPECT_STREQ(error.what(), "The password does not fit this file; nothing was changed.");
+    }
+    EXPECT_EQ(readFile(folder.file("notes.bcy")), codes);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(FileConversion, EmptyFilesConvertAndDamagedOrUnknownFilesChangeNothing)
+{
+    TempFolder folder;
+    ConvertDataFile(folder.write("empty.bcn", ""), "pw");
+    EXPECT_EQ(readFile(folder.file("empty.bcy")), "");
+    ConvertDataFile(folder.write("new.bcn", "\r\n"), "pw");
+    EXPECT_EQ(readFile(folder.file("new.bcy")), "\r\n");
+
+    const fs::path damaged = folder.write("bad.bcy", "048,049\r\nnot codes\r\n");
+    EXPECT_THROW(ConvertDataFile(damaged, "pw"), StoreError);
+    const fs::path skipping = folder.write("skip.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"}));
+    EXPECT_THROW(ConvertDataFile(skipping, "pw"), StoreError);
+    EXPECT_FALSE(fs::exists(folder.file("skip.bcy")));
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_skip.bcn")));
+    EXPECT_EQ(readFile(damaged), "048,049\r\nnot codes\r\n");
+    EXPECT_FALSE(fs::exists(folder.file("bad.bcn")));
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcy")));
+    const fs::path upper = folder.write("NOTES.BCN", kPlain);
+    EXPECT_THROW(ConvertDataFile(upper, "pw"), StoreError);
+    EXPECT_TRUE(fs::exists(upper));
+    EXPECT_THROW(ConvertDataFile(folder.file("missing.bcn"), "pw"), StoreError);
 }
 
 } // namespace

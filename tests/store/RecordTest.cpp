@@ -1,15 +1,17 @@
-#include "store/Record.h"
+#include "store/LinkEdits.h"
 #include "store/StatusList.h"
+#include "support/StoreFixtures.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using namespace store;
+using namespace testing_support;
 using ::testing::ElementsAre;
 
 namespace {
 
-TEST(RecordText, NameNoteAndDisplayLines)
+TEST(RecordText, NameNoteAndLinkPartsSplitAtTheFirstMark)
 {
     const std::string content = "Garden\xAC" "buy seeds\xAC" "call Ann";
     EXPECT_EQ(recordName(content), "Garden");
@@ -21,61 +23,92 @@ TEST(RecordText, NameNoteAndDisplayLines)
     // A text from elsewhere without any mark is all name and no note.
     EXPECT_EQ(recordName("Only a name"), "Only a name");
     EXPECT_EQ(recordNote("Only a name"), "");
-    EXPECT_EQ(recordName("\xAC" "note"), "");
-}
-
-TEST(RecordText, LinkEntriesSplitAtTheFirstMarkOnly)
-{
-    EXPECT_EQ(linkDescription("Home\xAC" "C:\\x"), "Home");
-    EXPECT_EQ(linkTarget("Home\xAC" "C:\\x"), "C:\\x");
+    EXPECT_EQ(linkDescription("d\xAC" "a\xAC" "b"), "d");
     EXPECT_EQ(linkTarget("d\xAC" "a\xAC" "b"), "a\xAC" "b");
     EXPECT_EQ(linkTarget("no mark"), "");
+    EXPECT_EQ(paddedStatus(""), "          ");
+    EXPECT_EQ(paddedStatus("Nine 9 ch"), "Nine 9 ch ");
+    EXPECT_EQ(paddedStatus("Exactly10c"), "Exactly10c");
 }
 
-TEST(RecordModel, NewRecordsHaveAllFourListsAllocatedAndEmpty)
-{
-    const Records records = emptyRecords();
-    ASSERT_EQ(upperBound(records), 0);
-    Record record;
-    for (int kind = 1; kind <= kLinkKindCount; ++kind)
-        EXPECT_EQ(upperBound(record.links(static_cast<LinkKind>(kind))), 0);
-    record.WebLinks.push_back("w\xAC" "x");
-    record.Emails.push_back("e\xAC" "y");
-    EXPECT_EQ(record.links(LinkKind::Web).back(), "w\xAC" "x");
-    EXPECT_EQ(record.linkCount(), 2);
-}
-
-Record withStatus(const std::string& status)
-{
-    Record record;
-    record.Status = status;
-    return record;
-}
-
+// Statuses are listed once each in store order, as stored; one that already
+// occurs inside the list text ("en", unpadded from a short line) is left out.
 TEST(StatusList, KeepsFirstOccurrencesInStoreOrderWithTheirBlanks)
 {
     Records records = emptyRecords();
-    for (const char* status : {"Open      ", "          ", "Done      ", "Open      ", "", "Later     "})
-        records.push_back(withStatus(status));
-    EXPECT_EQ(buildStatusList(records), "||Open      |Done      |Later     ");
-    EXPECT_THAT(statusItems(records), ElementsAre("Open      ", "Done      ", "Later     "));
+    for (const char* status : {"Open      ", "          ", "Done      ", "Open      ", "", "en", "open      "}) {
+        records.emplace_back();
+        records.back().Status = status;
+    }
+    EXPECT_EQ(buildStatusList(records), "||Open      |Done      |open      ");
+    EXPECT_THAT(statusItems(records), ElementsAre("Open      ", "Done      ", "open      "));
+    EXPECT_TRUE(statusItems(emptyRecords()).empty());
 }
 
-TEST(StatusList, SkipsAStatusThatAlreadyOccursInsideTheListText)
+// Window tests cover adding, editing and deleting links as a person does; these
+// cover the owner and index rules the windows cannot reach.
+class LinkEditsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        addMaster(state, "Open", "Garden\xAC");                        // 1
+        addSub(state, 1, "Seeds\xAC");                                 // 2
+        addMaster(state, "Open", "Car\xAC");                           // 3
+        for (const char* entry : {"Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Ann\xAC" "ann@example.org"})
+            state.Records[1].Emails.push_back(entry);
+        state.Records[3].Emails.push_back("Ann\xAC" "ann@example.org");
+        state.Records[2].WebLinks.push_back("Shop\xAC" "https://example.org");
+    }
+    AppState state;
+};
+
+TEST_F(LinkEditsTest, TheRemovalLineIsTheSelectedEntrysFileLineUpToTheLastEntry)
 {
-    Records records = emptyRecords();
-    // "en" (as stored, unpadded from a short line) occurs inside "Open      ".
-    for (const char* status : {"Open      ", "en", "open      ", "Op"})
-        records.push_back(withStatus(status));
-    EXPECT_EQ(buildStatusList(records), "||Open      |open      ");
+    state.CurrentMaster = 1;
+    state.CurrentLinkKind = 1;
+    state.SelectedLinkIndex = 3;
+    EXPECT_EQ(linkRemovalLine(state), "000010000002Ann\xAC" "ann@example.org");
+    state.CurrentSub = 2;
+    state.CurrentLinkKind = 4;
+    state.SelectedLinkIndex = 1;
+    EXPECT_EQ(linkRemovalLine(state), "000020000105Shop\xAC" "https://example.org");
+    state.SelectedLinkIndex = 2;
+    EXPECT_EQ(linkRemovalLine(state), "");
+    state.SelectedLinkIndex = 1;
+    state.CurrentLinkKind = 0;
+    EXPECT_EQ(linkRemovalLine(state), "");
 }
 
-TEST(StatusList, AStoreWithoutStatusesGivesNoItems)
+TEST_F(LinkEditsTest, StoringNeedsAnOwnerAKindAndForAnEditAnEntryThatIsThere)
 {
-    Records records = emptyRecords();
-    records.push_back(withStatus("          "));
-    EXPECT_EQ(buildStatusList(records), "|");
-    EXPECT_TRUE(statusItems(records).empty());
+    state.CurrentLinkKind = 1;
+    EXPECT_FALSE(storeLink(state, "x\xAC" "y"));
+    state.CurrentMaster = 1;
+    state.CurrentLinkKind = 5;
+    EXPECT_FALSE(storeLink(state, "x\xAC" "y"));
+    state.CurrentLinkKind = 1;
+    state.EditingLink = true;
+    state.SelectedLinkIndex = 4;
+    EXPECT_FALSE(storeLink(state, "x\xAC" "y"));
+    state.SelectedLinkIndex = 3;
+    EXPECT_TRUE(storeLink(state, "Cy\xAC" "cy@example.org"));
+    EXPECT_EQ(state.Records[1].Emails[3], "Cy\xAC" "cy@example.org");
+    EXPECT_EQ(state.Records[1].Emails[2], "Bob\xAC" "bob@example.org");
+    EXPECT_EQ(state.Records[1].Emails.upperBound(), 3);
+}
+
+TEST_F(LinkEditsTest, QuickLinksListEachLinkOnceInStoreOrderAndSplitBackWithoutBlanks)
+{
+    state.Records[3].Emails.push_back("Ann\xAC" "ann@example"); // inside an earlier entry: left out
+    state.Records[3].Emails.push_back("Cy\xAC" "cy@example.org");
+    EXPECT_THAT(distinctLinks(state.Records, 1),
+                ElementsAre("Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Cy\xAC" "cy@example.org"));
+    EXPECT_THAT(distinctLinks(state.Records, 2), ElementsAre());
+    EXPECT_THAT(distinctLinks(state.Records, 7), ElementsAre());
+    EXPECT_EQ(quickLinkItem(" Ann \xAC" "ann@example.org "), " Ann  ~ ann@example.org ");
+    EXPECT_EQ(splitQuickLinkItem(" Ann  ~ ann@example.org "), std::make_pair(std::string("Ann"), std::string("ann@example.org")));
+    EXPECT_EQ(splitQuickLinkItem("a ~ b ~ c"), std::make_pair(std::string("a"), std::string("b ~ c")));
+    EXPECT_EQ(splitQuickLinkItem("no tilde"), std::make_pair(std::string(), std::string("no tilde")));
 }
 
 } // namespace

@@ -56,12 +56,27 @@ protected:
         ASSERT_GT(original.size(), 2u << 20);
     }
 
-    std::vector<std::string> folderEntries() const
+    // The message of a save that must fail.
+    std::string failedSave()
     {
+        try {
+            SaveDataFile(state);
+        } catch (const StoreError& error) {
+            EXPECT_EQ(error.kind(), ErrorKind::File);
+            return error.what();
+        }
+        ADD_FAILURE() << "the save went through";
+        return {};
+    }
+
+    // The old file as it was, and nothing beside it.
+    void expectOriginalAlone()
+    {
+        EXPECT_EQ(readFile(folder.file("work.bcn")), original);
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder.path()))
             names.push_back(entry.path().filename().string());
-        return names;
+        EXPECT_EQ(names, std::vector<std::string>{"work.bcn"});
     }
 
     TempFolder folder;
@@ -69,75 +84,46 @@ protected:
     std::string original;
 };
 
-TEST_F(SafeWriteTest, ASaveThatFailsPartWayLeavesTheOldFileAndTheStore)
+TEST_F(SafeWriteTest, ASaveOrDeleteThatFailsPartWayLeavesTheOldFileAndTheStore)
 {
     state.Records[1].Content = "Changed\xAC";
-    const Records before = state.Records;
-    try {
+    {
         FileSizeLimit limit(3 << 19); // fails after the first 1.5 MiB reach the disk
-        SaveDataFile(state);
-        FAIL() << "the save did not fail";
-    } catch (const StoreError& error) {
-        EXPECT_EQ(error.kind(), ErrorKind::File);
-        EXPECT_THAT(error.what(), HasSubstr(state.DataFilePath.string()));
-        EXPECT_THAT(error.what(), HasSubstr("too large"));
+        const std::string message = failedSave();
+        EXPECT_THAT(message, HasSubstr(state.DataFilePath.string()));
+        EXPECT_THAT(message, HasSubstr("too large"));
     }
-    EXPECT_EQ(readFile(state.DataFilePath), original);
-    EXPECT_THAT(folderEntries(), ::testing::ElementsAre("work.bcn"));
-    EXPECT_EQ(state.Records.size(), before.size());
+    expectOriginalAlone();
+    EXPECT_EQ(upperBound(state.Records), 6000);
     EXPECT_EQ(state.Records[1].Content, "Changed\xAC");
     EXPECT_FALSE(state.OutStream);
-
-    // Once the cause is gone the same save goes through.
-    SaveDataFile(state);
-    EXPECT_THAT(readFile(state.DataFilePath), HasSubstr("Changed\xAC"));
-}
-
-TEST_F(SafeWriteTest, ADeleteThatFailsLeavesTheFileAndTheStore)
-{
+    // A delete fails the same way and deletes nothing.
     state.CurrentMaster = 1;
     {
         FileSizeLimit limit(1 << 16);
         EXPECT_THROW(DeleteAndReload(state), StoreError);
     }
-    EXPECT_EQ(readFile(state.DataFilePath), original);
-    EXPECT_EQ(upperBound(state.Records), 6000);
+    expectOriginalAlone();
     EXPECT_EQ(state.Records[2].Parent, 1);
-}
-
-TEST_F(SafeWriteTest, AReadOnlyFileIsRefusedWithAClearMessage)
-{
-    fs::permissions(state.DataFilePath, fs::perms::owner_read | fs::perms::group_read);
-    try {
-        SaveDataFile(state);
-        FAIL() << "a read-only file was replaced";
-    } catch (const StoreError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Could not save the file '" + state.DataFilePath.string() + "': the file is read-only.");
-    }
-    EXPECT_EQ(readFile(state.DataFilePath), original);
-    EXPECT_THAT(folderEntries(), ::testing::ElementsAre("work.bcn"));
-}
-
-TEST_F(SafeWriteTest, AVanishedFolderIsReportedAndNothingIsWritten)
-{
-    state.DataFilePath = folder.file("gone") / "work.bcn";
-    try {
-        SaveDataFile(state);
-        FAIL() << "wrote into a missing folder";
-    } catch (const StoreError& error) {
-        EXPECT_THAT(error.what(), HasSubstr("no such file or directory"));
-        EXPECT_THAT(error.what(), HasSubstr("gone/work.bcn"));
-    }
-    EXPECT_FALSE(fs::exists(state.DataFilePath));
-}
-
-TEST_F(SafeWriteTest, AReplacedFileKeepsItsPermissions)
-{
-    fs::permissions(state.DataFilePath, fs::perms::owner_read | fs::perms::owner_write);
+    // Once the cause is gone the same save goes through.
     SaveDataFile(state);
-    EXPECT_EQ(fs::status(state.DataFilePath).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_THAT(readFile(state.DataFilePath), HasSubstr("Changed\xAC"));
+}
+
+TEST_F(SafeWriteTest, AReplacedFileKeepsItsModeAndAReadOnlyFileOrVanishedFolderIsRefused)
+{
+    for (const auto mode : {fs::perms(0644), fs::perms(0640)}) {
+        fs::permissions(state.DataFilePath, mode);
+        SaveDataFile(state);
+        EXPECT_EQ(fs::status(state.DataFilePath).permissions(), mode);
+    }
+    fs::permissions(state.DataFilePath, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(failedSave(), "Could not save the file '" + state.DataFilePath.string() + "': the file is read-only.");
+    fs::permissions(state.DataFilePath, fs::perms(0644));
+    expectOriginalAlone();
+    state.DataFilePath = folder.file("gone") / "work.bcn";
+    EXPECT_EQ(failedSave(), "Could not save the file '" + state.DataFilePath.string() + "': no such file or directory.");
+    expectOriginalAlone();
 }
 
 TEST_F(SafeWriteTest, SettingsAndCopiesAreWrittenTheSameSafeWay)

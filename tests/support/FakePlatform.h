@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QString>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -47,7 +48,6 @@ public:
         tip = tipText;
         handler = std::move(onMessage);
         shown = true;
-        ++adds;
     }
     void remove() override { shown = false; }
     bool isShown() const override { return shown; }
@@ -55,7 +55,6 @@ public:
 
     bool available = true;
     bool shown = false;
-    int adds = 0;
     QString tip;
     std::function<void(int)> handler;
 };
@@ -66,23 +65,15 @@ public:
     std::vector<int> played;
 };
 
-// A clock that reads the times it is given, one reading per call, then the last.
+// A clock that reads the times it is given, one per call, then the last again.
 class FakeClock : public platform::Clock {
 public:
-    QDate currentDate() override { return next(dates); }
-    QTime currentTime() override { return next(times); }
+    QDate currentDate() override { return dates[std::min(dateReadings++, dates.size() - 1)]; }
+    QTime currentTime() override { return times[std::min(timeReadings++, times.size() - 1)]; }
     std::vector<QDate> dates{QDate(2026, 12, 6)};
     std::vector<QTime> times{QTime(9, 5, 7)};
-
-private:
-    template <typename T>
-    static T next(std::vector<T>& readings)
-    {
-        const T reading = readings.front();
-        if (readings.size() > 1)
-            readings.erase(readings.begin());
-        return reading;
-    }
+    std::size_t dateReadings = 0;
+    std::size_t timeReadings = 0;
 };
 
 // Records what was to be opened and answers with a chosen result.

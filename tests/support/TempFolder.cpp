@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace fs = std::filesystem;
@@ -39,18 +39,14 @@ std::string readFile(const fs::path& path)
     std::ifstream stream(path, std::ios::binary);
     if (!stream)
         throw std::runtime_error("cannot read " + path.string());
-    std::ostringstream bytes;
-    bytes << stream.rdbuf();
-    return bytes.str();
+    return std::string(std::istreambuf_iterator<char>(stream), {});
 }
 
 std::string crlfLines(std::initializer_list<std::string_view> lines)
 {
     std::string text;
-    for (std::string_view line : lines) {
-        text += line;
-        text += "\r\n";
-    }
+    for (std::string_view line : lines)
+        text.append(line).append("\r\n");
     return text;
 }
 

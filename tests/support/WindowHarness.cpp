@@ -1,7 +1,5 @@
 #include "support/WindowHarness.h"
 
-#include "windows/main/DataFrm.h"
-
 #include <QMouseEvent>
 
 namespace fs = std::filesystem;
@@ -20,19 +18,10 @@ WindowHarness::~WindowHarness()
     owner.reset();
 }
 
-void WindowHarness::writeSettings(const std::string& lines)
-{
-    folder.write("settings.txt", lines);
-}
-
 windows::DataFrm& WindowHarness::openData(const std::string& fileBytes, const std::string& name)
 {
-    state.DataFilePath = folder.write(name, fileBytes);
-    state.FileEncrypted = false;
-    windows::DataFrm& main = owner->dataFrm();
-    main.show();
-    main.LoadDataFile(state.DataFilePath);
-    return main;
+    folder.write(name, fileBytes);
+    return openFile(name);
 }
 
 windows::DataFrm& WindowHarness::openFile(const std::string& name, const std::string& password, bool encrypted)
@@ -40,15 +29,25 @@ windows::DataFrm& WindowHarness::openFile(const std::string& name, const std::st
     state.DataFilePath = folder.file(name);
     state.FileEncrypted = encrypted;
     state.FilePassword = password;
-    windows::DataFrm& main = owner->dataFrm();
-    main.show();
-    main.LoadDataFile(state.DataFilePath);
-    return main;
+    window = &owner->dataFrm();
+    window->show();
+    window->LoadDataFile(state.DataFilePath);
+    return *window;
 }
 
-void WindowHarness::click(QWidget* control)
+QStringList WindowHarness::captions(const QString& prefix, int count)
 {
-    QTest::mouseClick(control, Qt::LeftButton, Qt::NoModifier, control->rect().center());
+    QStringList shown;
+    for (int i = 0; i < count; ++i)
+        shown.push_back(label(QStringLiteral("%1_%2").arg(prefix).arg(i))->text());
+    return shown;
+}
+
+
+void WindowHarness::finishNote()
+{
+    for (int tick = 0; tick < 10000 && window->isTyping(); ++tick)
+        window->Timer1_Timer();
 }
 
 void WindowHarness::hover(QWidget* control)
@@ -60,7 +59,14 @@ void WindowHarness::hover(QWidget* control)
 
 void WindowHarness::type(QWidget* control, const QString& text)
 {
+    control->setFocus();
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(control))
+        edit->moveCursor(QTextCursor::End);
     for (const QChar c : text) {
+        if (c == QLatin1Char('\n')) {
+            QTest::keyClick(control, Qt::Key_Return);
+            continue;
+        }
         if (c.unicode() < 0x80) {
             QTest::keyClick(control, c.toLatin1());
             continue;

@@ -1,17 +1,14 @@
 #pragma once
 
-#include "store/AppState.h"
 #include "support/FakePlatform.h"
 #include "support/TempFolder.h"
 #include "windows/WindowOwner.h"
-#include "windows/controls/TagLabel.h"
+#include "windows/main/DataFrm.h"
 
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
-#include <QWidget>
-
-#include <filesystem>
-#include <memory>
-#include <string>
 
 namespace testing_support {
 
@@ -23,7 +20,7 @@ public:
     ~WindowHarness();
 
     // Writes settings.txt into the program folder.
-    void writeSettings(const std::string& lines);
+    void writeSettings(const std::string& lines) { folder.write("settings.txt", lines); }
 
     // Writes a data file into the program folder and opens it as the start window
     // does: the main window is shown and loads it.
@@ -34,27 +31,44 @@ public:
                                bool encrypted = false);
 
     template <typename T = QWidget>
-    T* find(QWidget* window, const QString& name)
+    T* find(QWidget* parent, const QString& name)
     {
-        T* found = window->findChild<T*>(name);
+        T* found = parent->findChild<T*>(name);
         if (!found)
             throw std::runtime_error("no control " + name.toStdString());
         return found;
     }
+    windows::TagLabel* label(QWidget* parent, const QString& name) { return find<windows::TagLabel>(parent, name); }
 
-    windows::TagLabel* label(QWidget* window, const QString& name) { return find<windows::TagLabel>(window, name); }
+    // Controls of the main window.
+    template <typename T = QWidget>
+    T* control(const QString& name) { return find<T>(window, name); }
+    windows::TagLabel* label(const QString& name) { return control<windows::TagLabel>(name); }
+    // The captions of PREFIX_0 .. PREFIX_(count - 1).
+    QStringList captions(const QString& prefix, int count);
+    windows::TagLabel* command(int index) { return label(QStringLiteral("Label1_%1").arg(index)); }
+    QPlainTextEdit* note() { return control<QPlainTextEdit>("FileNote"); }
+    QLineEdit* status() { return control<QLineEdit>("StatusTxt"); }
+    QScrollBar* bar(const char* name) { return control<QScrollBar>(name); }
+    // Types into the search box (a whole text at once, as a paste).
+    void search(const QString& text) { control<QLineEdit>("SearchTxt")->setText(text); }
+    // Clicks a row and lets the note display finish.
+    void select(const QString& row) { click(label(row)); finishNote(); }
+    void finishNote();
 
     // A real left click in the middle of a control.
-    static void click(QWidget* control);
+    static void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center()); }
     // The pointer moving over a control with no button held.
     static void hover(QWidget* control);
-    // Types text into a control key by key, letters beyond ASCII included.
+    // Types into a box at its end key by key, letters beyond ASCII included and a
+    // line break as the Return key.
     static void type(QWidget* control, const QString& text);
 
     TempFolder folder;
     store::AppState state;
     FakePlatform fakes;
     std::unique_ptr<windows::WindowOwner> owner;
+    windows::DataFrm* window = nullptr;
 };
 
 } // namespace testing_support

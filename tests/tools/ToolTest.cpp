@@ -1,4 +1,4 @@
-#include "store/LineCipher.h"
+#include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 #include "tools/ToolCommands.h"
 
@@ -43,70 +43,58 @@ class ToolTest : public ::testing::Test {
 protected:
     TempFolder folder;
     fs::path file = folder.write("notes.bcn", kFile);
+    std::string name = file.string();
 };
 
-TEST_F(ToolTest, CheckCountsMastersSubsAndLinks)
+TEST_F(ToolTest, CheckCountsAndSearchListsInUtf8)
 {
-    const ToolRun run = tool({"check", file.string()});
-    EXPECT_EQ(run.code, 0);
-    EXPECT_EQ(run.out, "masters 3, subs 2, links 3\n");
-}
-
-TEST_F(ToolTest, SearchPrintsTheResultListInUtf8)
-{
-    EXPECT_EQ(tool({"search", file.string(), "GAR"}).out, "1-Garden\n3-Garage\n");
-    EXPECT_EQ(tool({"search", file.string(), "CAF\u00C9"}).out, "1-Garden\n");
-    EXPECT_EQ(tool({"search", file.string(), "tomatoes"}).out, "");
-}
-
-TEST_F(ToolTest, ResaveKeepsAFileInWrittenOrderByteForByte)
-{
-    EXPECT_EQ(tool({"resave", file.string()}).code, 0);
+    EXPECT_EQ(tool({"check", name}).out, "masters 3, subs 2, links 3\n");
+    EXPECT_EQ(tool({"search", name, "GAR"}).out, "1-Garden\n3-Garage\n");
+    EXPECT_EQ(tool({"search", name, "CAF\u00C9"}).out, "1-Garden\n");
+    EXPECT_EQ(tool({"search", name, "tomatoes"}).out, "");
+    EXPECT_EQ(tool({"resave", name}).code, 0);
     EXPECT_EQ(readFile(file), kFile);
 }
 
-TEST_F(ToolTest, DeleteSelectsAsARowClickAndRenumbers)
+TEST_F(ToolTest, DeleteTakesARecordNumberFromOneToTheLast)
 {
-    ASSERT_EQ(tool({"delete", file.string(), "2"}).code, 0);
-    EXPECT_EQ(tool({"check", file.string()}).out, "masters 3, subs 1, links 2\n");
-    ASSERT_EQ(tool({"delete", file.string(), "2"}).code, 0); // now Garage, with Tyres
-    EXPECT_EQ(readFile(file), crlfLines({
-                                  "000010000001Open      Garden\xAC" "weeds\xAC" "caf\xE9 on Friday",
-                                  "000010000002Ann\xAC" "ann@example.org",
-                                  "000020000001          Car wash\xAC",
-                              }));
-    const ToolRun missing = tool({"delete", file.string(), "9"});
-    EXPECT_EQ(missing.code, 2);
-    EXPECT_THAT(missing.err, HasSubstr("no record 9"));
-    EXPECT_EQ(tool({"delete", file.string(), "x1"}).code, 2);
+    ASSERT_EQ(tool({"delete", name, "2"}).code, 0); // a sub record alone
+    EXPECT_EQ(tool({"check", name}).out, "masters 3, subs 1, links 2\n");
+    ASSERT_EQ(tool({"delete", name, "4"}).code, 0); // the last record
+    ASSERT_EQ(tool({"delete", name, "2"}).code, 0); // Garage, with Tyres
+    EXPECT_EQ(readFile(file), crlfLines({"000010000001Open      Garden\xAC" "weeds\xAC" "caf\xE9 on Friday",
+                                         "000010000002Ann\xAC" "ann@example.org"}));
+    for (const char* id : {"0", "2", "-1", "2x", " 1", "1.0", ""}) {
+        const ToolRun refused = tool({"delete", name, id});
+        EXPECT_EQ(refused.code, 2) << id;
+        EXPECT_THAT(refused.err, HasSubstr("Usage: brindlecase-tool delete FILE ID [--password P]")) << id;
+    }
+    EXPECT_THAT(tool({"delete", name, "2"}).err, HasSubstr("the file has no record 2"));
+    EXPECT_THAT(tool({"delete", name, "2x"}).err, HasSubstr("ID must be a record number, not '2x'"));
+    EXPECT_EQ(tool({"check", name}).out, "masters 1, subs 0, links 1\n");
 }
 
-TEST_F(ToolTest, EncryptAndDecryptConvertTheWholeFile)
+TEST_F(ToolTest, EncryptAndDecryptTakeThePasswordInTheFilesCodePage)
 {
-    const ToolRun encrypted = tool({"encrypt", file.string(), "--password", "caf\u00E9"});
-    EXPECT_EQ(encrypted.code, 0);
-    EXPECT_EQ(encrypted.out, "File encrypted.\n");
+    EXPECT_EQ(tool({"encrypt", name, "--password", "caf\u00E9"}).out, "File encrypted.\n");
     const fs::path bcy = folder.file("notes.bcy");
-    EXPECT_TRUE(fs::exists(folder.file("BackUp_notes.bcn")));
-    // The password is taken in the data files' code page: é is one byte.
-    EXPECT_EQ(readFile(bcy).substr(0, 28),
-              store::ScrambleLine(store::EncipherLine("0000100", "caf\xE9")) + ",");
+    store::AppState opened; // é is one byte
+    openFile(opened, bcy, true, "caf\xE9");
+    EXPECT_FALSE(opened.LoadFailed);
 
     EXPECT_EQ(tool({"check", bcy.string(), "--password=caf\u00E9"}).out, "masters 3, subs 2, links 3\n");
     const ToolRun wrong = tool({"check", bcy.string(), "--password", "cafe"});
     EXPECT_EQ(wrong.code, 1);
     EXPECT_THAT(wrong.err, HasSubstr("File load error. The file '" + bcy.string() + "' has reported errors."));
-
     // A wrong password is refused before anything is converted.
     const ToolRun refused = tool({"decrypt", bcy.string(), "--password", "cafe"});
     EXPECT_EQ(refused.code, 1);
-    EXPECT_THAT(refused.err, HasSubstr("File load error."));
     EXPECT_TRUE(fs::exists(bcy));
     EXPECT_FALSE(fs::exists(file));
 
     EXPECT_EQ(tool({"decrypt", bcy.string(), "--password", "caf\u00E9"}).out, "File decrypted.\n");
     EXPECT_EQ(readFile(file), kFile);
-    EXPECT_EQ(tool({"decrypt", file.string(), "--password", "x"}).code, 1);
+    EXPECT_EQ(tool({"decrypt", name, "--password", "x"}).code, 1);
 }
 
 TEST_F(ToolTest, EncryptKeepsAnExistingTargetAndRefusesPasswordsOutsideTheCodePage)
@@ -126,73 +114,63 @@ TEST_F(ToolTest, EncryptKeepsAnExistingTargetAndRefusesPasswordsOutsideTheCodePa
     EXPECT_EQ(tool({"check", folder.file("notes.bcy").string(), "--password", "pw"}).out, "masters 3, subs 2, links 3\n");
 }
 
-TEST_F(ToolTest, ExportGivesTheWholeStoreAsJson)
+TEST_F(ToolTest, ExportGivesEveryFieldOfTheStoreAsJson)
 {
-    const ToolRun run = tool({"export", file.string()});
+    const ToolRun run = tool({"export", name});
     ASSERT_EQ(run.code, 0);
-    const auto document = nlohmann::json::parse(run.out);
-    const auto& records = document.at("records");
-    ASSERT_EQ(records.size(), 5u);
-    EXPECT_EQ(records[0]["index"], 1);
-    EXPECT_EQ(records[0]["status"], "Open");
-    EXPECT_EQ(records[0]["name"], "Garden");
-    EXPECT_EQ(records[0]["note"], nlohmann::json({"weeds", "caf\u00E9 on Friday"}));
-    EXPECT_EQ(records[0]["emails"][0]["target"], "ann@example.org");
-    EXPECT_EQ(records[1]["parent"], 1);
-    EXPECT_EQ(records[1]["web"][0]["description"], "Seeds");
-    EXPECT_EQ(records[3]["files"].size(), 0u);
-    EXPECT_EQ(records[3]["folders"][0]["target"], "/home/me/receipts");
-    EXPECT_EQ(records[3]["note"].size(), 0u);
-    EXPECT_EQ(records[4]["status"], "");
+    const std::string none = R"("emails": [], "folders": [], "files": [], "web": [])";
+    EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::parse(R"({"file": ")" + name + R"(", "encrypted": false,
+        "records": [{"index": 1, "parent": 0, "status": "Open", "name": "Garden", "note": ["weeds", "caf\u00e9 on Friday"],
+                     "emails": [{"description": "Ann", "target": "ann@example.org"}], "folders": [], "files": [], "web": []},
+                    {"index": 2, "parent": 1, "status": "", "name": "Tomatoes", "note": [""], "emails": [], "folders": [],
+                     "files": [], "web": [{"description": "Seeds", "target": "https://example.org/seeds"}]},
+                    {"index": 3, "parent": 0, "status": "Done", "name": "Garage", "note": [""], )" + none + R"(},
+                    {"index": 4, "parent": 3, "status": "", "name": "Tyres", "note": [], "emails": [], "files": [], "web": [],
+                     "folders": [{"description": "Receipts", "target": "/home/me/receipts"}]},
+                    {"index": 5, "parent": 0, "status": "", "name": "Car wash", "note": [""], )" + none + "}]}"));
+    ASSERT_EQ(tool({"encrypt", name, "--password", "pw"}).code, 0);
+    const ToolRun enciphered = tool({"export", folder.file("notes.bcy").string(), "--password", "pw"});
+    EXPECT_EQ(nlohmann::json::parse(enciphered.out).at("encrypted"), true);
 }
 
 TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodes)
 {
     const fs::path damaged = folder.write("bad.bcn", "000010000001Open      A\r\n000030000001Open      C\r\n");
-    for (const char* command : {"check", "resave", "export"}) {
-        const ToolRun run = tool({command, damaged.string()});
-        EXPECT_EQ(run.code, 1) << command;
-        EXPECT_THAT(run.err, HasSubstr("File load error.")) << command;
+    const std::string bad = damaged.string();
+    for (const auto& args : std::vector<std::vector<std::string>>{{"check", bad}, {"resave", bad}, {"export", bad},
+                                                                  {"search", bad, "x"}, {"delete", bad, "1"}}) {
+        const ToolRun run = tool(args);
+        EXPECT_EQ(run.code, 1) << args[0];
+        EXPECT_THAT(run.err, HasSubstr("File load error.")) << args[0];
     }
     const ToolRun notEncrypted = tool({"encrypt", damaged.string(), "--password", "pw"});
     EXPECT_EQ(notEncrypted.code, 1);
-    EXPECT_THAT(notEncrypted.err, HasSubstr("File load error."));
     EXPECT_FALSE(fs::exists(folder.file("bad.bcy")));
     EXPECT_EQ(readFile(damaged), "000010000001Open      A\r\n000030000001Open      C\r\n");
     EXPECT_EQ(tool({"check", folder.file("missing.bcn").string()}).code, 1);
 
-    EXPECT_EQ(tool({}).code, 2);
-    EXPECT_EQ(tool({"frobnicate"}).code, 2);
-    EXPECT_EQ(tool({"check"}).code, 2);
-    EXPECT_EQ(tool({"check", "a", "b"}).code, 2);
-    EXPECT_EQ(tool({"check", file.string(), "--colour"}).code, 2);
-    EXPECT_EQ(tool({"encrypt", file.string()}).code, 2);
-    EXPECT_EQ(tool({"check", file.string(), "--password"}).code, 2);
+    for (const std::vector<std::string>& usage : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"check"}, {"check", "a", "b"}, {"check", name, "--colour"},
+             {"encrypt", name}, {"check", name, "--password"}}) {
+        EXPECT_EQ(tool(usage).code, 2) << (usage.empty() ? "" : usage[0]);
+    }
     EXPECT_TRUE(fs::exists(file));
 }
 
-TEST_F(ToolTest, EveryCommandHasHelp)
+TEST_F(ToolTest, EveryCommandHasHelpAndTheProgramPassesItsExitCodeOn)
 {
-    for (const char* command : {"check", "resave", "search", "delete", "encrypt", "decrypt", "export"}) {
-        const ToolRun run = tool({command, "--help"});
-        EXPECT_EQ(run.code, 0) << command;
-        EXPECT_THAT(run.out, HasSubstr(std::string("brindlecase-tool ") + command)) << command;
-    }
+    for (const char* command : {"check", "resave", "search", "delete", "encrypt", "decrypt", "export"})
+        EXPECT_THAT(tool({command, "--help"}).out, HasSubstr(std::string("Usage: brindlecase-tool ") + command));
     EXPECT_THAT(tool({"--help"}).out, HasSubstr("Commands:"));
-}
-
-// The installed program passes its exit code and output through main().
-TEST_F(ToolTest, TheProgramItselfReportsThroughItsExitCode)
-{
-    const std::string command = std::string(BRINDLECASE_TOOL) + " check '" + file.string() + "'";
+    EXPECT_EQ(tool({"delete", "--help"}).code, 0);
+    const std::string command = std::string(BRINDLECASE_TOOL) + " check '" + name + "'";
     FILE* pipe = ::popen(command.c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     char buffer[256] = {};
     const std::size_t got = std::fread(buffer, 1, sizeof buffer - 1, pipe);
     EXPECT_EQ(std::string(buffer, got), "masters 3, subs 2, links 3\n");
     EXPECT_EQ(WEXITSTATUS(::pclose(pipe)), 0);
-    const std::string usage = std::string(BRINDLECASE_TOOL) + " check 2>/dev/null";
-    EXPECT_EQ(WEXITSTATUS(::system(usage.c_str())), 2);
+    EXPECT_EQ(WEXITSTATUS(::system((std::string(BRINDLECASE_TOOL) + " check 2>/dev/null").c_str())), 2);
 }
 
 } // namespace

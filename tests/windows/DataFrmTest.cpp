@@ -1,242 +1,192 @@
-#include "store/DataFile.h"
-#include "support/StoreFixtures.h"
 #include "support/WindowHarness.h"
 #include "windows/controls/Colours.h"
-#include "windows/main/DataFrm.h"
 
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 using namespace testing_support;
-using windows::colourRef;
-using windows::DataFrm;
 using windows::TagLabel;
 
 namespace {
 
-// A data file made from a store filled by `fill`.
-std::string dataFile(const std::function<void(store::AppState&)>& fill)
+// Colours as the program keeps them: red in the low byte.
+constexpr std::uint32_t rgb(int red, int green, int blue)
 {
-    TempFolder scratch;
-    store::AppState state;
-    fill(state);
-    state.DataFilePath = scratch.file("made.bcn");
-    store::SaveDataFile(state);
-    return readFile(state.DataFilePath);
+    return static_cast<std::uint32_t>(red | green << 8 | blue << 16);
 }
+constexpr std::uint32_t kWhite = rgb(255, 255, 255);
 
-// Garden (with subs), a car with a garage note, and enough other masters for
-// paging; statuses Open, Done and open.
-std::string gardenFile()
+// Garden with two sub records and links, a car with a garage note, taxes.
+const std::string kGarden = crlfLines({
+    "000010000001Open      Garden\xAC" "weeds\xAC" "seeds",
+    "000010000002Ann\xAC" "ann@example.org",
+    "000010000002Bob\xAC" "bob@example.org",
+    "000010000005Seeds\xAC" "https://example.org",
+    "000020000101garden tools\xAC",
+    "000030000101Fence",
+    "000030000104Plan\xAC" "/home/me/plan.pdf",
+    "000040000001Done      Car\xAC" "take it to the garage",
+    "000050000001open      Taxes\xAC",
+});
+
+// Five and six masters, then masters with fifteen and twenty sub records.
+std::string pagingFile()
 {
-    return dataFile([](store::AppState& s) {
-        const int garden = addMaster(s, "Open", "Garden\xAC" "weeds\xAC" "seeds");           // 1
-        addSub(s, garden, "garden tools\xAC");                                              // 2
-        addSub(s, garden, "Fence");                                                         // 3
-        addMaster(s, "Done", "Car\xAC" "take it to the garage");                            // 4
-        addMaster(s, "open", "Taxes\xAC");                                                  // 5
-        s.Records[1].Emails.push_back("Ann\xAC" "ann@example.org");
-        s.Records[1].Emails.push_back("Bob\xAC" "bob@example.org");
-        s.Records[1].WebLinks.push_back("Seeds\xAC" "https://example.org");
-        s.Records[3].Files.push_back("Plan\xAC" "/home/me/plan.pdf");
-    });
-}
-
-class DataFrmTest : public ::testing::Test {
-protected:
-    DataFrm& open(const std::string& bytes)
-    {
-        window = &harness.openData(bytes);
-        return *window;
-    }
-    TagLabel* label(const QString& name) { return harness.label(window, name); }
-    QLineEdit* search() { return harness.find<QLineEdit>(window, QStringLiteral("SearchTxt")); }
-    QScrollBar* bar(const char* name) { return harness.find<QScrollBar>(window, QString::fromLatin1(name)); }
-    QPlainTextEdit* note() { return harness.find<QPlainTextEdit>(window, QStringLiteral("FileNote")); }
-    std::vector<QString> captions(const char* prefix, int count)
-    {
-        std::vector<QString> shown;
-        for (int i = 0; i < count; ++i)
-            shown.push_back(label(QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(i))->text());
-        return shown;
-    }
-    void finishNote()
-    {
-        for (int tick = 0; tick < 10000 && window->isTyping(); ++tick)
-            window->Timer1_Timer();
-    }
-
-    WindowHarness harness;
-    DataFrm* window = nullptr;
-};
-
-TEST_F(DataFrmTest, OpensWithItsControlsAsDesignedAndNothingSelected)
-{
-    open(gardenFile());
-    const char* captionsAndTips[][2] = {
-        {"email", "view emails"}, {"folders", "view folders"}, {"files", "view files"}, {"web", "view web links"},
-        {"new master record", "create new master record"}, {"  new sub record  ", "create new sub record"},
-        {"save changes", "save changes"}, {"delete records", "delete record"}, {"load new file", "load new file"},
-        {"+ ", "add date / time stamp"},
+    std::string text;
+    char line[64];
+    int id = 0;
+    auto add = [&](const char* format, int parent, int number) {
+        std::snprintf(line, sizeof line, format, ++id, parent, number);
+        text += line;
+        return id;
     };
-    const bool enabled[] = {false, false, false, false, true, false, false, false, true, true};
+    for (int i = 0; i < 11; ++i)
+        add(i < 5 ? "%05d%05d01          Five-%d\xAC\r\n" : "%05d%05d01          Six-%d\xAC\r\n", 0, i);
+    const int fifteen = add("%05d%05d01          Fifteen%d\xAC\r\n", 0, 15);
+    for (int i = 1; i <= 15; ++i)
+        add("%05d%05d01F%d\r\n", fifteen, i);
+    const int twenty = add("%05d%05d01          Twenty%d\xAC\r\n", 0, 20);
+    for (int i = 1; i <= 20; ++i)
+        add("%05d%05d01T%d\r\n", twenty, i); // T20 is record 48
+    return text;
+}
+
+class DataFrmTest : public ::testing::Test, public WindowHarness {};
+
+TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileAllBlack)
+{
+    openData(kGarden);
+    QStringList buttons;
     for (int i = 0; i < 10; ++i) {
-        TagLabel* button = label(QStringLiteral("Label1_%1").arg(i));
-        EXPECT_EQ(button->text(), QString::fromLatin1(captionsAndTips[i][0]));
-        EXPECT_EQ(button->toolTip(), QString::fromLatin1(captionsAndTips[i][1]));
-        EXPECT_EQ(button->isEnabled(), enabled[i]) << i;
+        const TagLabel* button = label(QStringLiteral("Label1_%1").arg(i));
+        buttons << button->text() + "|" + button->toolTip() + (button->isEnabled() ? "|on" : "|off");
     }
-    EXPECT_EQ(harness.find<QWidget>(window, QStringLiteral("SearchTxt"))->toolTip(), "search Master Records");
-    EXPECT_EQ(harness.find<QComboBox>(window, QStringLiteral("StatusCombo"))->currentText(), "search by Status");
-    EXPECT_EQ(label(QStringLiteral("Label9"))->text(), QString::fromStdString(harness.state.DataFilePath.string()));
-    EXPECT_EQ(label(QStringLiteral("Label4"))->toolTip(), "hide to system tray");
-    EXPECT_EQ(harness.state.CurrentMaster, -1);
-    EXPECT_EQ(harness.state.CurrentSub, -1);
-    EXPECT_EQ(harness.fakes.tray.tip, "Click to Launch Brindlecase");
-    EXPECT_TRUE(harness.fakes.tray.shown);
+    EXPECT_EQ(buttons, QStringList({"email|view emails|off", "folders|view folders|off", "files|view files|off",
+                                    "web|view web links|off", "new master record|create new master record|on",
+                                    "  new sub record  |create new sub record|off", "save changes|save changes|off",
+                                    "delete records|delete record|off", "load new file|load new file|on",
+                                    "+ |add date / time stamp|on"}));
+    EXPECT_EQ(control("SearchTxt")->toolTip(), "search Master Records");
+    EXPECT_EQ(control<QComboBox>("StatusCombo")->currentText(), "search by Status");
+    EXPECT_EQ(label("Label9")->text(), QString::fromStdString(state.DataFilePath.string()));
+    EXPECT_EQ(fakes.tray.tip, "Click to Launch Brindlecase");
+    EXPECT_TRUE(fakes.tray.shown);
+    EXPECT_EQ(state.CurrentMaster, -1);
     // The load's search for a blank found the masters whose text has one.
     EXPECT_EQ(window->resultList().stringList(), QStringList({"4-Car"}));
+    EXPECT_EQ(state.Shades, (std::array<std::uint32_t, 5>{0, 0, 0, 0, 0}));
+    EXPECT_EQ(qRound(window->windowOpacity() * 255), 255);
+    EXPECT_FALSE(state.Settings.SoundOn);
+    EXPECT_FALSE(state.Settings.TypewriterNote);
+    // Without a record there is nothing to type into.
+    QTest::keyClicks(note(), "typed");
+    EXPECT_EQ(note()->toPlainText(), "");
 }
 
-TEST_F(DataFrmTest, WithoutASettingsFileEverythingIsBlack)
+TEST_F(DataFrmTest, ResultRowsShowFiveEntriesWithTheirIndexAndPageTheRest)
 {
-    open(gardenFile());
-    EXPECT_EQ(harness.state.Shades, (std::array<std::uint32_t, 5>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->backColour(), 0u);
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->foreColour(), 0u);
-    EXPECT_FALSE(harness.state.Settings.SoundOn);
-    EXPECT_FALSE(harness.state.Settings.TypewriterNote);
-}
-
-TEST_F(DataFrmTest, SearchFindsMastersByNameAndNoteButNotSubRecords)
-{
-    open(gardenFile());
-    search()->setText(QStringLiteral("GAR"));
-    EXPECT_EQ(captions("Res", 5), (std::vector<QString>{"Garden", "Car", "", "", ""}));
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->Tag, "1");
-    EXPECT_EQ(label(QStringLiteral("Res_1"))->Tag, "4");
-    EXPECT_EQ(label(QStringLiteral("Res_2"))->Tag, "-1");
+    openData(pagingFile());
+    search("five");
+    EXPECT_EQ(captions("Res", 5), QStringList({"Five-0", "Five-1", "Five-2", "Five-3", "Five-4"}));
+    EXPECT_EQ(label("Res_4")->Tag, "5");
     EXPECT_FALSE(bar("VScroll1")->isVisible());
-
     // Deleting the text down to nothing leaves the results as they were.
-    search()->setText(QString());
-    EXPECT_EQ(label(QStringLiteral("Res_1"))->text(), "Car");
-
-    search()->setText(QStringLiteral("no such thing"));
-    EXPECT_EQ(captions("Res", 5), (std::vector<QString>(5, QString())));
+    search(QString());
+    EXPECT_EQ(label("Res_4")->text(), "Five-4");
+    search("six");
+    ASSERT_TRUE(bar("VScroll1")->isVisible());
+    EXPECT_EQ(bar("VScroll1")->maximum(), 1);
+    EXPECT_EQ(bar("VScroll1")->value(), 0);
+    bar("VScroll1")->setValue(1);
+    EXPECT_EQ(captions("Res", 5), QStringList({"Six-6", "Six-7", "Six-8", "Six-9", "Six-10"}));
+    EXPECT_EQ(label("Res_0")->Tag, "7");
+    search("no such thing");
+    EXPECT_EQ(captions("Res", 5), QStringList(5, QString()));
+    EXPECT_EQ(label("Res_0")->Tag, "-1");
     EXPECT_FALSE(bar("VScroll1")->isVisible());
+
+    search("fifteen");
+    select("Res_0");
+    EXPECT_EQ(label("Subs_14")->text(), "F15");
+    EXPECT_FALSE(bar("VScroll3")->isVisible());
+    search("twenty");
+    select("Res_0");
+    ASSERT_TRUE(bar("VScroll3")->isVisible());
+    EXPECT_EQ(bar("VScroll3")->maximum(), 5);
+    EXPECT_EQ(label("Subs_14")->text(), "T15");
+    bar("VScroll3")->setValue(5);
+    EXPECT_EQ(label("Subs_0")->text(), "T6");
+    EXPECT_EQ(label("Subs_14")->text(), "T20");
+    EXPECT_EQ(label("Subs_14")->Tag, "48");
 }
 
-TEST_F(DataFrmTest, SixResultsPageWithTheScrollBar)
+TEST_F(DataFrmTest, ClickingAMasterRowShowsItsSubRecordsLinksStatusAndNoteAndTheStatusBoxFilters)
 {
-    open(dataFile([](store::AppState& s) {
-        for (int i = 0; i < 6; ++i)
-            addMaster(s, "", "Item " + std::to_string(i) + "\xAC");
-    }));
-    search()->setText(QStringLiteral("item"));
-    QScrollBar* scroll = bar("VScroll1");
-    EXPECT_TRUE(scroll->isVisible());
-    EXPECT_EQ(scroll->maximum(), 1);
-    EXPECT_EQ(scroll->value(), 0);
-    EXPECT_EQ(label(QStringLiteral("Res_4"))->text(), "Item 4");
-    scroll->setValue(1);
-    EXPECT_EQ(captions("Res", 5), (std::vector<QString>{"Item 1", "Item 2", "Item 3", "Item 4", "Item 5"}));
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->Tag, "2");
-}
-
-TEST_F(DataFrmTest, ClickingAMasterRowShowsItsSubRecordsLinksStatusAndNote)
-{
-    open(gardenFile());
-    search()->setText(QStringLiteral("garden"));
-    WindowHarness::click(label(QStringLiteral("Res_0")));
-
-    EXPECT_EQ(harness.state.CurrentMaster, 1);
-    EXPECT_EQ(harness.state.CurrentSub, -1);
-    EXPECT_EQ(captions("Subs", 3), (std::vector<QString>{"garden tools", "Fence", ""}));
-    EXPECT_EQ(label(QStringLiteral("Subs_1"))->Tag, "3");
-    EXPECT_EQ(captions("Label1", 4), (std::vector<QString>{"email  [2]", "folders  [0]", "files  [0]", "web  [1]"}));
-    EXPECT_EQ(harness.find<QLineEdit>(window, QStringLiteral("StatusTxt"))->text(), "Open");
-    EXPECT_TRUE(label(QStringLiteral("Label1_5"))->isEnabled());
-    EXPECT_FALSE(label(QStringLiteral("Label1_6"))->isEnabled());
-    EXPECT_TRUE(label(QStringLiteral("Label1_7"))->isEnabled());
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->foreColour(), windows::kWhite);
+    openData(kGarden);
+    search("garden");
+    click(label("Res_0"));
+    EXPECT_EQ(state.CurrentMaster, 1);
+    EXPECT_EQ(state.CurrentSub, -1);
+    EXPECT_EQ(captions("Subs", 3), QStringList({"garden tools", "Fence", ""}));
+    EXPECT_EQ(label("Subs_1")->Tag, "3");
+    EXPECT_EQ(captions("Label1", 4),
+              QStringList({"email  [2]", "folders  [0]", "files  [0]", "web  [1]"}));
+    EXPECT_EQ(control<QLineEdit>("StatusTxt")->text(), "Open");
+    EXPECT_TRUE(label("Label1_5")->isEnabled());
+    EXPECT_TRUE(label("Label1_7")->isEnabled());
+    EXPECT_EQ(label("Res_0")->foreColour(), kWhite);
     finishNote();
     EXPECT_EQ(note()->toPlainText(), "Garden\nweeds\nseeds");
-    // Filling the status box while the note was shown did not count as an edit.
-    EXPECT_FALSE(label(QStringLiteral("Label1_6"))->isEnabled());
+    // Filling the status box while the note was shown did not count as an edit;
+    // typing in it does.
+    EXPECT_FALSE(label("Label1_6")->isEnabled());
+    QTest::keyClicks(control<QLineEdit>("StatusTxt"), "x");
+    EXPECT_TRUE(label("Label1_6")->isEnabled());
 
-    WindowHarness::click(label(QStringLiteral("Subs_1")));
-    EXPECT_EQ(harness.state.CurrentSub, 3);
-    EXPECT_EQ(harness.state.CurrentMaster, 1);
-    EXPECT_EQ(captions("Label1", 4), (std::vector<QString>{"email  [0]", "folders  [0]", "files  [1]", "web  [0]"}));
-    finishNote();
+    select("Subs_1");
+    EXPECT_EQ(state.CurrentSub, 3);
+    EXPECT_EQ(state.CurrentMaster, 1);
+    EXPECT_EQ(captions("Label1", 4),
+              QStringList({"email  [0]", "folders  [0]", "files  [1]", "web  [0]"}));
     EXPECT_EQ(note()->toPlainText(), "Fence");
-
     // An empty row does nothing.
-    WindowHarness::click(label(QStringLiteral("Subs_5")));
-    EXPECT_EQ(harness.state.CurrentSub, 3);
-    WindowHarness::click(label(QStringLiteral("Res_3")));
-    EXPECT_EQ(harness.state.CurrentMaster, 1);
-}
+    click(label("Subs_5"));
+    EXPECT_EQ(state.CurrentSub, 3);
+    click(label("Res_3"));
+    EXPECT_EQ(state.CurrentMaster, 1);
 
-TEST_F(DataFrmTest, TwentySubRecordsPageFromTheSixth)
-{
-    open(dataFile([](store::AppState& s) {
-        const int master = addMaster(s, "", "Big\xAC");
-        for (int i = 1; i <= 20; ++i)
-            addSub(s, master, "Sub " + std::to_string(i));
-    }));
-    search()->setText(QStringLiteral("big"));
-    WindowHarness::click(label(QStringLiteral("Res_0")));
-    QScrollBar* scroll = bar("VScroll3");
-    EXPECT_TRUE(scroll->isVisible());
-    EXPECT_EQ(scroll->maximum(), 5);
-    EXPECT_EQ(label(QStringLiteral("Subs_14"))->text(), "Sub 15");
-    scroll->setValue(5);
-    EXPECT_EQ(label(QStringLiteral("Subs_0"))->text(), "Sub 6");
-    EXPECT_EQ(label(QStringLiteral("Subs_14"))->text(), "Sub 20");
-    EXPECT_EQ(label(QStringLiteral("Subs_14"))->Tag, "21");
-}
-
-TEST_F(DataFrmTest, StatusFilterListsExactStatusesOnly)
-{
-    open(gardenFile());
-    auto* combo = harness.find<QComboBox>(window, QStringLiteral("StatusCombo"));
+    // The status box lists the stored statuses; choosing one lists exactly those.
+    auto* combo = control<QComboBox>("StatusCombo");
     ASSERT_EQ(combo->count(), 3);
-    EXPECT_EQ(combo->itemText(0), "Open      ");
     EXPECT_EQ(combo->itemText(2), "open      ");
-    search()->setText(QStringLiteral("garden"));
     combo->setCurrentIndex(0);
     window->StatusCombo_Click();
-    EXPECT_EQ(captions("Res", 3), (std::vector<QString>{"Garden", "", ""}));
-    EXPECT_EQ(search()->text(), "");
-    EXPECT_EQ(harness.state.CurrentMaster, -1);
+    EXPECT_EQ(captions("Res", 2), QStringList({"Garden", ""}));
+    EXPECT_EQ(control<QLineEdit>("SearchTxt")->text(), "");
+    EXPECT_EQ(state.CurrentMaster, -1);
 }
 
 TEST_F(DataFrmTest, TheTypewriterTypesOneCharacterPerTickAndAKeyFinishesIt)
 {
-    harness.writeSettings(" 0 \r\n 0 \r\nFalse\r\nTrue\r\n 1 \r\n 2 \r\n");
-    open(gardenFile());
-    search()->setText(QStringLiteral("car"));
-    WindowHarness::click(label(QStringLiteral("Res_0")));
-    const QString whole = QStringLiteral("Car\r\ntake it to the garage");
-    int ticks = 0;
+    writeSettings(" 0 \r\n 0 \r\nFalse\r\nTrue\r\n 1 \r\n 2 \r\n");
+    openData(kGarden);
+    search("car");
+    click(label("Res_0"));
+    int ticks = 0; // the note text "Car\r\ntake it to the garage" has 26 characters
     while (window->isTyping() && ticks < 1000) {
         window->Timer1_Timer();
-        ++ticks;
-        if (ticks == 3) {
+        if (++ticks == 3) {
             EXPECT_EQ(note()->toPlainText(), "Car");
         }
     }
-    EXPECT_EQ(ticks, whole.size() - 1);
+    EXPECT_EQ(ticks, 25);
     EXPECT_EQ(note()->toPlainText(), "Car\ntake it to the garage");
-    EXPECT_FALSE(label(QStringLiteral("Label2_5"))->isVisible());
+    EXPECT_FALSE(label("Label2_5")->isVisible());
 
-    WindowHarness::click(label(QStringLiteral("Res_0")));
+    click(label("Res_0"));
     window->Timer1_Timer();
     QTest::keyClick(note(), Qt::Key_X);
     EXPECT_TRUE(window->isTyping());
@@ -245,115 +195,118 @@ TEST_F(DataFrmTest, TheTypewriterTypesOneCharacterPerTickAndAKeyFinishesIt)
     EXPECT_EQ(note()->toPlainText(), "Car\ntake it to the garage");
 }
 
-TEST_F(DataFrmTest, NoteAndStatusEditsMakeSaveAvailableOnlyForARecord)
+// The shades of every scheme, the swatches that show them (element 0 is the light
+// swatch no one reads; scheme 9 has a single white swatch), and the rows and
+// buttons painted with them: rows in shade 5 with text in shade 3, buttons in
+// shade 4, a hovered row in shade 4 (black and white: the two swapped).
+TEST_F(DataFrmTest, EverySchemeTakesItsFiveShadesShowsThemInItsSwatchesAndPaintsWithThem)
 {
-    open(gardenFile());
-    QTest::keyClicks(note(), QStringLiteral("typed"));
-    EXPECT_EQ(note()->toPlainText(), "");
-
-    search()->setText(QStringLiteral("taxes"));
-    WindowHarness::click(label(QStringLiteral("Res_0")));
-    finishNote();
-    EXPECT_FALSE(label(QStringLiteral("Label1_6"))->isEnabled());
-    QTest::keyClicks(harness.find<QLineEdit>(window, QStringLiteral("StatusTxt")), QStringLiteral("x"));
-    EXPECT_TRUE(label(QStringLiteral("Label1_6"))->isEnabled());
+    const std::uint32_t shades[10][5] = {
+        {},
+        {rgb(224, 224, 224), rgb(192, 192, 192), rgb(128, 128, 128), rgb(64, 64, 64), rgb(0, 0, 0)},
+        {rgb(255, 128, 128), rgb(255, 0, 0), rgb(192, 0, 0), rgb(128, 0, 0), rgb(64, 0, 0)},
+        {rgb(255, 192, 128), rgb(255, 128, 0), rgb(192, 64, 0), rgb(128, 64, 0), rgb(128, 64, 64)},
+        {rgb(255, 255, 128), rgb(255, 255, 0), rgb(192, 192, 0), rgb(128, 128, 0), rgb(64, 64, 0)},
+        {rgb(128, 255, 128), rgb(0, 255, 0), rgb(0, 192, 0), rgb(0, 128, 0), rgb(0, 64, 0)},
+        {rgb(128, 255, 255), rgb(0, 255, 255), rgb(0, 192, 192), rgb(0, 128, 128), rgb(0, 64, 64)},
+        {rgb(128, 128, 255), rgb(0, 0, 255), rgb(0, 0, 192), rgb(0, 0, 128), rgb(0, 0, 64)},
+        {rgb(255, 128, 255), rgb(255, 0, 255), rgb(192, 0, 192), rgb(128, 0, 128), rgb(64, 0, 64)},
+        {kWhite, rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0), kWhite},
+    };
+    const std::uint32_t lightSwatches[9] = {0, kWhite, rgb(255, 192, 192), rgb(255, 224, 192), rgb(255, 255, 192),
+                                            rgb(192, 255, 192), rgb(192, 255, 255), rgb(192, 192, 255), rgb(255, 192, 255)};
+    openData(kGarden);
+    for (int scheme = 1; scheme <= 8; ++scheme)
+        EXPECT_EQ(label(QStringLiteral("cols%1_0").arg(scheme))->backColour(), lightSwatches[scheme]);
+    search("garden");
+    TagLabel* row = label("Res_0");
+    for (int scheme = 1; scheme <= 9; ++scheme) {
+        SCOPED_TRACE(scheme);
+        click(label(QStringLiteral("cols%1_%2").arg(scheme).arg(scheme == 9 ? 6 : 1)));
+        EXPECT_EQ(state.Settings.ColourScheme, scheme);
+        for (int k = 0; k < 5; ++k) {
+            EXPECT_EQ(state.Shades[k], shades[scheme][k]) << "shade " << k + 1;
+            EXPECT_EQ(label(scheme == 9 ? QStringLiteral("cols9_6") : QStringLiteral("cols%1_%2").arg(scheme).arg(k + 1))
+                          ->backColour(), scheme == 9 ? kWhite : shades[scheme][k]);
+        }
+        EXPECT_EQ(row->backColour(), shades[scheme][4]);
+        EXPECT_EQ(row->foreColour(), shades[scheme][2]);
+        EXPECT_EQ(command(4)->backColour(), shades[scheme][3]);
+        hover(row);
+        EXPECT_EQ(row->backColour(), scheme == 9 ? 0u : shades[scheme][3]);
+        EXPECT_EQ(row->foreColour(), scheme == 9 ? kWhite : shades[scheme][2]);
+        hover(label("Res_1")); // an empty row under the pointer is not highlighted
+        EXPECT_EQ(row->backColour(), shades[scheme][4]);
+        EXPECT_EQ(label("Res_1")->backColour(), shades[scheme][4]);
+    }
+    EXPECT_EQ(readFile(folder.file("settings.txt")), " 0 \r\n 0 \r\nFalse\r\nTrue\r\n 1 \r\n 9 \r\n");
 }
 
-TEST_F(DataFrmTest, PickingASchemePaintsTheWindowAndSavesIt)
+TEST_F(DataFrmTest, TheStripDragsTheWindowAndTheSoundButtonAndEveryTransparencyCellAreSaved)
 {
-    open(gardenFile());
-    search()->setText(QStringLiteral("garden"));
-    WindowHarness::click(label(QStringLiteral("cols2_2")));
-    EXPECT_EQ(harness.state.Settings.ColourScheme, 2);
-    TagLabel* row = label(QStringLiteral("Res_0"));
-    EXPECT_EQ(row->backColour(), colourRef(64, 0, 0));
-    EXPECT_EQ(row->foreColour(), colourRef(192, 0, 0));
-    EXPECT_EQ(label(QStringLiteral("Label1_4"))->backColour(), colourRef(128, 0, 0));
-    WindowHarness::hover(row);
-    EXPECT_EQ(row->backColour(), colourRef(128, 0, 0));
-    EXPECT_EQ(label(QStringLiteral("Res_1"))->backColour(), colourRef(64, 0, 0));
-    const std::string settings = readFile(harness.folder.file("settings.txt"));
-    EXPECT_NE(settings.find("\r\nFalse\r\nTrue\r\n 1 \r\n 2 \r\n"), std::string::npos) << settings;
-
-    WindowHarness::click(label(QStringLiteral("cols9_6")));
-    EXPECT_EQ(row->backColour(), windows::kWhite);
-    EXPECT_EQ(row->foreColour(), windows::kBlack);
-    WindowHarness::hover(row);
-    EXPECT_EQ(row->backColour(), windows::kBlack);
-    EXPECT_EQ(row->foreColour(), windows::kWhite);
-    // The empty row under the pointer is not highlighted.
-    WindowHarness::hover(label(QStringLiteral("Res_4")));
-    EXPECT_EQ(label(QStringLiteral("Res_4"))->backColour(), windows::kWhite);
-}
-
-TEST_F(DataFrmTest, SoundButtonAndTransparencyBar)
-{
-    harness.writeSettings(" 300 \r\n 450 \r\nFalse\r\nFalse\r\n 0 \r\n 5 \r\n");
-    open(gardenFile());
-    TagLabel* sound = label(QStringLiteral("Image2_2"));
-    EXPECT_EQ(sound->accessibleName(), "sound off");
-    WindowHarness::click(sound);
-    EXPECT_TRUE(harness.state.Settings.SoundOn);
-    EXPECT_EQ(sound->accessibleName(), "sound on");
-    EXPECT_EQ(readFile(harness.folder.file("settings.txt")), " 300 \r\n 450 \r\nTrue\r\nFalse\r\n 0 \r\n 5 \r\n");
-
-    search()->setText(QStringLiteral("garden"));
-    WindowHarness::click(label(QStringLiteral("Res_0")));
-    EXPECT_EQ(harness.fakes.sounds.played, std::vector<int>{1});
-
-    WindowHarness::click(label(QStringLiteral("Label3_6")));
-    EXPECT_EQ(harness.state.TransparencyLevel, 195);
-    EXPECT_NEAR(window->windowOpacity(), 195 / 255.0, 0.01);
-    auto* cell = harness.find<windows::FrameShape>(window, QStringLiteral("Shape3_6"));
-    EXPECT_EQ(cell->fillColour(), colourRef(0, 255, 0));
-    EXPECT_EQ(harness.find<windows::FrameShape>(window, QStringLiteral("Shape3_7"))->fillColour(), colourRef(0, 128, 0));
-    WindowHarness::click(label(QStringLiteral("Label3_9")));
-    EXPECT_EQ(harness.state.TransparencyLevel, 165);
-}
-
-TEST_F(DataFrmTest, DraggingTheStripMovesTheWindowAndSavesThePlace)
-{
-    harness.writeSettings(" 1500 \r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 1 \r\n");
-    open(gardenFile());
+    writeSettings(" 1500 \r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 5 \r\n");
+    openData(kGarden);
     EXPECT_EQ(window->pos(), QPoint(100, 60));
-    TagLabel* strip = label(QStringLiteral("instruction_4"));
+    TagLabel* strip = label("instruction_4");
     QTest::mousePress(strip, Qt::LeftButton, Qt::NoModifier, QPoint(400, 10));
     QMouseEvent drag(QEvent::MouseMove, QPointF(410, 15), QPointF(strip->mapToGlobal(QPoint(410, 15))), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(strip, &drag);
     EXPECT_EQ(window->pos(), QPoint(110, 65));
-    EXPECT_EQ(readFile(harness.folder.file("settings.txt")).substr(0, 14), " 1650 \r\n 975 \r");
+    TagLabel* sound = label("Image2_2");
+    EXPECT_EQ(sound->accessibleName(), "sound off");
+    click(sound);
+    EXPECT_TRUE(state.Settings.SoundOn);
+    EXPECT_EQ(sound->accessibleName(), "sound on");
+    EXPECT_EQ(readFile(folder.file("settings.txt")), " 1650 \r\n 975 \r\nTrue\r\nFalse\r\n 0 \r\n 5 \r\n");
+    search("garden");
+    click(label("Res_0"));
+    EXPECT_EQ(fakes.sounds.played, std::vector<int>{1});
+
+    for (int cell = 0; cell < 10; ++cell) {
+        click(label(QStringLiteral("Label3_%1").arg(cell)));
+        const int level = 255 - 10 * cell; // 165 for the tenth cell
+        EXPECT_EQ(state.TransparencyLevel, level);
+        EXPECT_EQ(qRound(window->windowOpacity() * 255), level);
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_EQ(find<windows::FrameShape>(window, QStringLiteral("Shape3_%1").arg(i))->fillColour(),
+                      i <= cell ? rgb(0, 255, 0) : rgb(0, 128, 0));
+        }
+    }
 }
 
 TEST_F(DataFrmTest, ASettingsNumberEndsAtABlankInsideIt)
 {
-    harness.writeSettings(" 1500 900\r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 3 4 \r\n");
-    open(gardenFile());
+    writeSettings(" 1500 900\r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 3 4 \r\n");
+    openData(kGarden);
     EXPECT_EQ(window->pos(), QPoint(100, 60));
-    EXPECT_EQ(harness.state.Settings.ColourScheme, 3);
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->backColour(), colourRef(128, 64, 64));
+    EXPECT_EQ(state.Settings.ColourScheme, 3);
+    EXPECT_EQ(label("Res_0")->backColour(), windows::colourRef(128, 64, 64));
 }
 
-TEST_F(DataFrmTest, HideGoesToTheTrayAndTheTrayBringsItBack)
+TEST_F(DataFrmTest, HideGoesToTheTrayTheTraysClicksBringItBackAndTheFileMenuOpens)
 {
-    open(gardenFile());
-    WindowHarness::click(label(QStringLiteral("Label4")));
-    EXPECT_FALSE(window->isVisible());
-    harness.fakes.tray.send(514);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_FALSE(window->isMinimized());
-}
+    windows::DataFrm& window = openData(kGarden);
+    click(label("Label4"));
+    EXPECT_FALSE(window.isVisible());
+    fakes.tray.send(517); // the right button only brings it forward
+    EXPECT_FALSE(window.isVisible());
+    fakes.tray.send(514);
+    EXPECT_TRUE(window.isVisible());
+    window.showMinimized();
+    fakes.tray.send(513);
+    EXPECT_TRUE(window.isMinimized());
+    fakes.tray.send(515);
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_TRUE(window.isVisible());
 
-TEST_F(DataFrmTest, FileMenuOpensAndTheBackgroundClosesIt)
-{
-    open(gardenFile());
-    TagLabel* shutDown = label(QStringLiteral("Label6"));
+    // The file menu opens from its picture and closes over the background.
+    TagLabel* shutDown = label("Label6");
     EXPECT_FALSE(shutDown->isVisible());
-    WindowHarness::click(label(QStringLiteral("Label7")));
+    click(label("Label7"));
     EXPECT_TRUE(shutDown->isVisible());
-    EXPECT_TRUE(label(QStringLiteral("Label8"))->isVisible());
-    EXPECT_EQ(shutDown->text(), "  shut-down");
-    window->Form_MouseMove();
+    EXPECT_TRUE(label("Label8")->isVisible());
+    window.Form_MouseMove();
     EXPECT_FALSE(shutDown->isVisible());
 }
 

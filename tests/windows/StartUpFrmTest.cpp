@@ -1,171 +1,115 @@
 #include "support/WindowHarness.h"
-#include "windows/controls/Colours.h"
-#include "windows/main/DataFrm.h"
 #include "windows/start/StartUpFrm.h"
 
-#include <QLineEdit>
 #include <QListWidget>
 
 #include <gtest/gtest.h>
 
 using namespace testing_support;
-using windows::StartUpFrm;
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::string kPlainFile = crlfLines({"000010000001Open      Garden\xAC" "seeds", "000020000101Tomatoes"});
 
-class StartUpFrmTest : public ::testing::Test {
+class StartUpFrmTest : public ::testing::Test, public WindowHarness {
 protected:
-    StartUpFrm& start()
-    {
-        StartUpFrm& window = harness.owner->startUp();
-        window.show();
-        return window;
-    }
-    QListWidget* files() { return harness.find<QListWidget>(&harness.owner->startUp(), QStringLiteral("File1")); }
-    QLineEdit* path() { return harness.find<QLineEdit>(&harness.owner->startUp(), QStringLiteral("SearchTxt")); }
+    QListWidget* files() { return find<QListWidget>(&owner->startUp(), "File1"); }
+    QLineEdit* path() { return find<QLineEdit>(&owner->startUp(), "SearchTxt"); }
+    windows::TagLabel* button(int index) { return label(&owner->startUp(), QStringLiteral("Label1_%1").arg(index)); }
     void choose(const QString& name)
     {
         const auto found = files()->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
-        QListWidget* list = files();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(found[0]).center());
+        QTest::mouseClick(files()->viewport(), Qt::LeftButton, Qt::NoModifier, files()->visualItemRect(found[0]).center());
     }
-    void openChosen() { WindowHarness::click(harness.label(&harness.owner->startUp(), QStringLiteral("Label1_2"))); }
-    QStringList listed()
-    {
-        QStringList names;
-        for (int i = 0; i < files()->count(); ++i)
-            names << files()->item(i)->text();
-        return names;
-    }
-
-    WindowHarness harness;
+    QString inFolder(const char* name) { return QString::fromStdString((folder.path() / name).string()); }
 };
 
-TEST_F(StartUpFrmTest, ListsOnlyDataFilesOfTheProgramFolder)
+TEST_F(StartUpFrmTest, ListsTheDataFilesOfTheProgramFolderInTheSavedSchemeAndNamesWhatCryptionWouldDo)
 {
-    harness.folder.write("notes.bcn", kPlainFile);
-    harness.folder.write("secret.bcy", "");
-    harness.folder.write("OLD.BCN", "");
-    harness.folder.write("readme.txt", "");
-    start();
-    EXPECT_EQ(listed(), QStringList({"notes.bcn", "OLD.BCN", "secret.bcy"}));
-    EXPECT_EQ(path()->text(), QString::fromStdString(harness.folder.path().string()));
-    EXPECT_EQ(harness.owner->startUp().windowTitle(), "brindlecase");
+    for (const char* name : {"notes.bcn", "secret.bcy", "OLD.BCN", "readme.txt"})
+        folder.write(name, kPlainFile);
+    writeSettings("junk\r\n\r\n?\r\n?\r\n 1 \r\n 3 \r\n"); // only the scheme is read
+    owner->startUp().show();
+    EXPECT_EQ(button(2)->backColour(), 0x004080u); // shade 4 of scheme 3: 128, 64, 0
+    EXPECT_EQ(button(2)->foreColour(), 0x0040C0u); // shade 3: 192, 64, 0
+    hover(button(2));
+    EXPECT_EQ(button(2)->backColour(), 0x004080u);
+    EXPECT_EQ(button(0)->backColour(), 0x404080u); // shade 5: 128, 64, 64
+    QStringList listed;
+    for (int i = 0; i < files()->count(); ++i)
+        listed << files()->item(i)->text();
+    EXPECT_EQ(listed, QStringList({"notes.bcn", "OLD.BCN", "secret.bcy"}));
+    EXPECT_EQ(path()->text(), QString::fromStdString(folder.path().string()));
+    EXPECT_EQ(button(3)->text(), "cryption");
+    choose("secret.bcy");
+    EXPECT_EQ(button(3)->text(), "decrypt file");
+    choose("notes.bcn");
+    EXPECT_EQ(button(3)->text(), "encrypt file");
+    EXPECT_EQ(path()->text(), inFolder("notes.bcn"));
+    choose("OLD.BCN");
+    EXPECT_EQ(button(3)->text(), "cryption");
 }
 
-TEST_F(StartUpFrmTest, TheCryptionButtonNamesWhatItWouldDo)
+TEST_F(StartUpFrmTest, AFileChosenWithTheKeysOpensWithEnterInTheMainWindowAndKeepsABackup)
 {
-    harness.folder.write("notes.bcn", kPlainFile);
-    harness.folder.write("secret.bcy", "");
-    harness.folder.write("OLD.BCN", "");
-    StartUpFrm& window = start();
-    windows::TagLabel* cryption = harness.label(&window, QStringLiteral("Label1_3"));
-    EXPECT_EQ(cryption->text(), "cryption");
-    choose(QStringLiteral("secret.bcy"));
-    EXPECT_EQ(cryption->text(), "decrypt file");
-    choose(QStringLiteral("notes.bcn"));
-    EXPECT_EQ(cryption->text(), "encrypt file");
-    EXPECT_EQ(path()->text(), QString::fromStdString((harness.folder.path() / "notes.bcn").string()));
-    choose(QStringLiteral("OLD.BCN"));
-    EXPECT_EQ(cryption->text(), "cryption");
-}
-
-TEST_F(StartUpFrmTest, ChoosingAFileWithTheKeysOpensItWithEnter)
-{
-    harness.folder.write("a.bcn", kPlainFile);
-    harness.folder.write("b.bcn", kPlainFile);
-    start();
+    folder.write("a.bcn", kPlainFile);
+    folder.write("b.bcn", kPlainFile);
+    owner->startUp().show();
     files()->setFocus();
     QTest::keyClick(files(), Qt::Key_Down);
     QTest::keyClick(files(), Qt::Key_Down);
-    EXPECT_EQ(path()->text(), QString::fromStdString((harness.folder.path() / "b.bcn").string()));
+    EXPECT_EQ(path()->text(), inFolder("b.bcn"));
     QTest::keyClick(files(), Qt::Key_Return);
-    EXPECT_TRUE(harness.owner->isDataFrmLoaded());
-    EXPECT_EQ(readFile(harness.folder.file("BackUp_b.bcn")), kPlainFile);
+    ASSERT_TRUE(owner->isDataFrmLoaded());
+    EXPECT_TRUE(owner->dataFrm().isVisible());
+    EXPECT_FALSE(owner->isStartUpLoaded());
+    EXPECT_EQ(state.DataFilePath, folder.file("b.bcn"));
+    EXPECT_EQ(store::upperBound(state.Records), 2);
+    EXPECT_EQ(readFile(folder.file("BackUp_b.bcn")), kPlainFile);
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_a.bcn")));
+    EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
-TEST_F(StartUpFrmTest, OtherFileTypesAreRefused)
-{
-    harness.folder.write("OLD.BCN", kPlainFile);
-    start();
-    choose(QStringLiteral("OLD.BCN"));
-    openChosen();
-    ASSERT_EQ(harness.fakes.messages.texts.size(), 1u);
-    EXPECT_EQ(harness.fakes.messages.texts[0], "Invalid fle type");
-    EXPECT_EQ(harness.fakes.messages.titles[0], "Brindlecase");
-    EXPECT_FALSE(harness.owner->isDataFrmLoaded());
-    path()->setText(QStringLiteral("/tmp/notes.txt"));
-    openChosen();
-    EXPECT_EQ(harness.fakes.messages.texts.size(), 2u);
-}
-
-TEST_F(StartUpFrmTest, OpeningAPlainFileShowsTheMainWindowAndKeepsABackup)
-{
-    harness.folder.write("notes.bcn", kPlainFile);
-    start();
-    choose(QStringLiteral("notes.bcn"));
-    openChosen();
-    ASSERT_TRUE(harness.owner->isDataFrmLoaded());
-    EXPECT_TRUE(harness.owner->dataFrm().isVisible());
-    EXPECT_FALSE(harness.owner->isStartUpLoaded());
-    EXPECT_EQ(harness.state.DataFilePath, harness.folder.file("notes.bcn"));
-    EXPECT_EQ(store::upperBound(harness.state.Records), 2);
-    EXPECT_EQ(readFile(harness.folder.file("BackUp_notes.bcn")), kPlainFile);
-    EXPECT_TRUE(harness.fakes.messages.texts.empty());
-}
-
-TEST_F(StartUpFrmTest, ATypedPathIsBackedUpUnderItsOwnNameBesideIt)
+TEST_F(StartUpFrmTest, ATypedPathIsBackedUpBesideItAndABackupIsNotBackedUpAgain)
 {
     TempFolder elsewhere;
     elsewhere.write("typed.bcn", kPlainFile);
-    start();
+    elsewhere.write("BackUp_x.bcn", kPlainFile);
+    owner->startUp().show();
     path()->setText(QString::fromStdString(elsewhere.file("typed.bcn").string()));
-    openChosen();
-    ASSERT_TRUE(harness.owner->isDataFrmLoaded());
+    click(button(2));
+    ASSERT_TRUE(owner->isDataFrmLoaded());
     EXPECT_EQ(readFile(elsewhere.file("BackUp_typed.bcn")), kPlainFile);
-    EXPECT_FALSE(fs::exists(harness.folder.file("BackUp_")));
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_")));
+
+    click(label(&owner->dataFrm(), "Label1_8"));
+    path()->setText(QString::fromStdString(elsewhere.file("BackUp_x.bcn").string()));
+    click(button(2));
+    EXPECT_TRUE(owner->isDataFrmLoaded());
+    EXPECT_FALSE(fs::exists(elsewhere.file("BackUp_BackUp_x.bcn")));
 }
 
-TEST_F(StartUpFrmTest, ABackupIsNotBackedUpAgain)
+TEST_F(StartUpFrmTest, OtherFileTypesAndDamagedFilesAreReportedAndTheStartWindowStays)
 {
-    harness.folder.write("BackUp_x.bcn", kPlainFile);
-    start();
-    choose(QStringLiteral("BackUp_x.bcn"));
-    openChosen();
-    EXPECT_TRUE(harness.owner->isDataFrmLoaded());
-    EXPECT_FALSE(fs::exists(harness.folder.file("BackUp_BackUp_x.bcn")));
-}
-
-TEST_F(StartUpFrmTest, ADamagedFileReportsAndStaysInTheStartWindow)
-{
-    harness.folder.write("bad.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"}));
-    start();
-    choose(QStringLiteral("bad.bcn"));
-    openChosen();
-    ASSERT_EQ(harness.fakes.messages.texts.size(), 1u);
-    EXPECT_EQ(harness.fakes.messages.texts[0],
-              QString::fromStdString("File load error. The file '" + harness.folder.file("bad.bcn").string()
-                                     + "' has reported errors."));
-    EXPECT_TRUE(harness.owner->isStartUpLoaded());
-    EXPECT_TRUE(harness.owner->startUp().isVisible());
-    EXPECT_FALSE(harness.owner->isDataFrmLoaded());
-    EXPECT_FALSE(fs::exists(harness.folder.file("BackUp_bad.bcn")));
-}
-
-TEST_F(StartUpFrmTest, TheSavedSchemePaintsTheButtonsAndHoverHighlights)
-{
-    harness.writeSettings("junk\r\n\r\n?\r\n?\r\n 1 \r\n 3 \r\n");
-    StartUpFrm& window = start();
-    windows::TagLabel* open = harness.label(&window, QStringLiteral("Label1_2"));
-    EXPECT_EQ(open->backColour(), windows::colourRef(128, 64, 0));
-    EXPECT_EQ(open->foreColour(), windows::colourRef(192, 64, 0));
-    WindowHarness::hover(open);
-    EXPECT_EQ(open->backColour(), windows::colourRef(128, 64, 0));
-    EXPECT_EQ(harness.label(&window, QStringLiteral("Label1_0"))->backColour(), windows::colourRef(128, 64, 64));
+    folder.write("OLD.BCN", kPlainFile);
+    folder.write("bad.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"}));
+    owner->startUp().show();
+    choose("OLD.BCN");
+    click(button(2));
+    path()->setText("/tmp/notes.txt");
+    click(button(2));
+    EXPECT_FALSE(owner->isDataFrmLoaded());
+    choose("bad.bcn");
+    click(button(2));
+    const QString loadError = "File load error. The file '" + inFolder("bad.bcn") + "' has reported errors.";
+    EXPECT_EQ(fakes.messages.texts, (std::vector<QString>{"Invalid fle type", "Invalid fle type", loadError}));
+    EXPECT_EQ(fakes.messages.titles, std::vector<QString>(3, "Brindlecase"));
+    EXPECT_TRUE(owner->isStartUpLoaded());
+    EXPECT_TRUE(owner->startUp().isVisible());
+    EXPECT_FALSE(owner->isDataFrmLoaded());
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
 }
 
 } // namespace
