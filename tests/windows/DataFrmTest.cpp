@@ -102,12 +102,16 @@ TEST_F(DataFrmTest, OpensWithItsControlsAsDesignedAndNothingSelected)
     EXPECT_EQ(window->resultList().stringList(), QStringList({"4-Car"}));
 }
 
-TEST_F(DataFrmTest, WithoutASettingsFileEverythingIsBlack)
+TEST_F(DataFrmTest, WithoutASettingsFileTheGreenSchemeIsWornAndNothingIsWritten)
 {
     open(gardenFile());
-    EXPECT_EQ(harness.state.Shades, (std::array<std::uint32_t, 5>{0, 0, 0, 0, 0}));
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->backColour(), 0u);
-    EXPECT_EQ(label(QStringLiteral("Res_0"))->foreColour(), 0u);
+    EXPECT_EQ(harness.state.Shades, (std::array<std::uint32_t, 5>{colourRef(128, 255, 128), colourRef(0, 255, 0),
+                                                                   colourRef(0, 192, 0), colourRef(0, 128, 0),
+                                                                   colourRef(0, 64, 0)}));
+    EXPECT_EQ(label(QStringLiteral("Res_0"))->backColour(), colourRef(0, 64, 0));
+    EXPECT_EQ(label(QStringLiteral("Res_0"))->foreColour(), colourRef(0, 192, 0));
+    EXPECT_EQ(harness.state.Settings.ColourScheme, 0);
+    EXPECT_FALSE(std::filesystem::exists(harness.folder.path() / "settings.txt"));
     EXPECT_FALSE(harness.state.Settings.SoundOn);
     EXPECT_FALSE(harness.state.Settings.TypewriterNote);
 }

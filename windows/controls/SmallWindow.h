@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace windows {
@@ -36,7 +37,11 @@ TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& 
                            const platform::HandPointer& hand);
 
 // A small window's background (shade 5) and the colour of its hints and titles
-// (black in the black-and-white scheme, else shade 1).
+// (black in the black-and-white scheme, else shade 1); its boxes and lists black
+// on white.
 void paintSmallWindow(QWidget* window, const store::AppState& state, std::initializer_list<TagLabel*> texts);
+
+// Escape closes the window with `close` (the window's own exit).
+void closeOnEscape(QWidget* window, std::function<void()> close);
 
 } // namespace windows

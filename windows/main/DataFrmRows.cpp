@@ -52,7 +52,7 @@ void DataFrm::showMasterRows()
 void DataFrm::VScroll1_Change()
 {
     for (TagLabel* row : Res) {
-        row->setForeColour(shade(3));
+        setRowChosen(row, false);
         row->setCaption(QString());
         row->Tag = QStringLiteral("-1");
     }
@@ -72,8 +72,7 @@ void DataFrm::Res_Click(int Index)
     if (clicked->text().isEmpty())
         return;
     for (TagLabel* row : Res)
-        row->setForeColour(shade(3));
-    clicked->setForeColour(kWhite);
+        setRowChosen(row, row == clicked);
 
     typewriterPosition_ = 1;
     FileNote->clear();
@@ -149,8 +148,7 @@ void DataFrm::Subs_Click(int Index)
     PendingMaster = false;
     PendingSub = false;
     for (TagLabel* row : Subs)
-        row->setForeColour(shade(3));
-    clicked->setForeColour(kWhite);
+        setRowChosen(row, row == clicked);
     resetTabCaptions();
     setTabs(true, shade(3));
     emptyLinkRows();
@@ -171,8 +169,16 @@ void DataFrm::emptySubRows()
     for (TagLabel* row : Subs) {
         row->setCaption(QString());
         row->Tag.clear();
-        row->setForeColour(shade(3));
+        setRowChosen(row, false);
     }
+}
+
+// The chosen row or tab is drawn in white, and in bold with a mark, which stays
+// visible in schemes where white text is lifted to the rows' own text colour.
+void DataFrm::setRowChosen(TagLabel* row, bool chosen)
+{
+    row->setForeColour(chosen ? kWhite : shade(3));
+    row->setSelected(chosen);
 }
 
 // The four link-kind tabs, enabled or not, in one text colour.
@@ -181,6 +187,7 @@ void DataFrm::setTabs(bool enabled, std::uint32_t textColour)
     for (int k = 0; k < 4; ++k) {
         Label1[k]->setEnabled(enabled);
         Label1[k]->setForeColour(textColour);
+        Label1[k]->setSelected(false);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "windows/controls/FolderLists.h"
 #include "windows/controls/HoverColours.h"
 #include "windows/controls/SmallWindow.h"
+#include "windows/controls/WindowColours.h"
 #include "windows/main/DataFrm.h"
 
 #include <QComboBox>
@@ -98,7 +99,7 @@ void StartUpFrm::Form_Load()
     Drive1->setCurrentText(driveOf(programFolder, driveRoots()));
     setFolder(programFolder);
     store::readStartSettings(store::settingsPath(state.ProgramFolder), state.Settings);
-    state.Shades = schemeShades(state.Settings.ColourScheme, state.Shades);
+    state.Shades = schemeShades(schemeInUse(state.Settings.ColourScheme), state.Shades);
     paintButtons();
 }
 
@@ -112,10 +113,8 @@ void StartUpFrm::paintButtons()
         Label1[i]->setForeColour(shade(3));
         Shape1[i]->setBorderColour(shade(2));
     }
-    QPalette window = palette();
-    window.setColor(QPalette::Window, fromColourRef(shade(5)));
-    window.setColor(QPalette::WindowText, fromColourRef(nine ? shade(2) : shade(1)));
-    setPalette(window);
+    paintWindow(this, fromColourRef(shade(5)), fromColourRef(nine ? shade(2) : shade(1)));
+    paintTextBoxes(this);
 }
 
 void StartUpFrm::hoverButton(int index)
