@@ -27,7 +27,7 @@ LinkFrm::LinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool | Qt::Frameless
 {
     setObjectName(QStringLiteral("LinkFrm"));
     setWindowTitle(QStringLiteral("link"));
-    setAccessibleName(QStringLiteral("link"));
+    setAccessibleName(QStringLiteral("link menu")); // told apart from the add / edit link window
     setFixedSize(150, 4 * kEntryHeight + 4);
     setMouseTracking(true);
     const store::AppState& state = owner.state();

@@ -33,7 +33,7 @@ NewLinkFrm::NewLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(
 {
     setObjectName(QStringLiteral("NewLinkFrm"));
     setWindowTitle(QStringLiteral("link"));
-    setAccessibleName(QStringLiteral("link"));
+    setAccessibleName(QStringLiteral("add link"));
     setFixedSize(420, 170);
     setMouseTracking(true);
     setAutoFillBackground(true);

@@ -69,6 +69,8 @@ void DataFrm::openLinkEditor(bool editing)
     editor.show();
     editor.raise();
     state_.EditingLink = editing;
+    // Both uses share the caption "link"; assistive tools are told which it is.
+    editor.setAccessibleName(editing ? QStringLiteral("edit link") : QStringLiteral("add link"));
     if (editing) {
         editor.LinkDescription->setText(toQString(state_.SelectedLinkDescription));
         editor.LinkTxt->setText(toQString(state_.SelectedLinkTarget));
