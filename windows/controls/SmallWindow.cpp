@@ -101,4 +101,17 @@ void closeOnEscape(QWidget* window, std::function<void()> close)
     new EscapeCloser(window, std::move(close));
 }
 
+void bringForward(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    for (QWidget* next = window->nextInFocusChain(); next && next != window; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(window)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 } // namespace windows

@@ -44,4 +44,8 @@ void paintSmallWindow(QWidget* window, const store::AppState& state, std::initia
 // Escape closes the window with `close` (the window's own exit).
 void closeOnEscape(QWidget* window, std::function<void()> close);
 
+// Shows a small window in front and hands it the keyboard, at its first control,
+// so it is used by keys as well as by the pointer.
+void bringForward(QWidget* window);
+
 } // namespace windows

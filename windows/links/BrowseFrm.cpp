@@ -84,6 +84,7 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
         setFolder(QDir::homePath()); // the first look starts in the home folder
     if (state.CurrentLinkKind == 2)
         File1->setEnabled(false);
+    closeOnEscape(this, [this] { Label1_Click(2); });
 }
 
 void BrowseFrm::setFolder(const QString& folder)

@@ -50,6 +50,10 @@ QuickLinkFrm::QuickLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), own
 
     for (const std::string& entry : store::distinctLinks(state.Records, state.CurrentLinkKind))
         List1->addItem(toQString(store::quickLinkItem(entry)));
+    // Tab goes from the list to the buttons as they stand: "copy link", then "exit".
+    setTabOrder(List1, Label1[1]);
+    setTabOrder(Label1[1], Label1[0]);
+    closeOnEscape(this, [this] { Label1_Click(0); });
 }
 
 void QuickLinkFrm::Label1_Click(int Index)

@@ -7,6 +7,7 @@
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
 #include "windows/controls/HoverColours.h"
+#include "windows/controls/SmallWindow.h"
 #include "windows/controls/Text.h"
 #include "windows/links/LinkFrm.h"
 
@@ -250,8 +251,7 @@ void DataFrm::openLinkMenu(int row)
     state_.SelectedLinkDescription = fromQString(resA[row]->caption());
     state_.SelectedLinkTarget = fromQString(resB[row]->caption());
     state_.SelectedLinkIndex = static_cast<std::int16_t>(tagNumber(resB[row]));
-    menu.show();
-    menu.raise();
+    bringForward(&menu);
 }
 
 template <std::size_t N>

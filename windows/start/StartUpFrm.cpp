@@ -202,6 +202,7 @@ void StartUpFrm::openFile()
     state.FileEncrypted = false;
     DataFrm& main = owner_.dataFrm();
     main.show();
+    main.activateWindow(); // the keyboard goes on in the main window
     if (!main.LoadDataFile(state.DataFilePath))
         return;
     makeBackupOfOpenedFile();
