@@ -5,6 +5,7 @@
 #include "windows/controls/ColourSchemes.h"
 #include "windows/controls/Colours.h"
 #include "windows/controls/FieldText.h"
+#include "windows/controls/Pictures.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -50,16 +51,16 @@ DataFrm::DataFrm(WindowOwner& owner)
     setFixedSize(kWindowWidth, kWindowHeight);
     setMouseTracking(true);
     setAutoFillBackground(true);
-    const QIcon icon(programFile(QStringLiteral("pictures/brindlecase.png")));
+    const QIcon icon = loadIcon(programFile(QStringLiteral("pictures/brindlecase.png")));
     setWindowIcon(icon);
     for (int scheme = 1; scheme <= 9; ++scheme) {
-        reportPictures_[scheme] = QPixmap(programFile(QStringLiteral("pictures/report%1.png").arg(scheme)));
-        playPictures_[scheme] = QPixmap(programFile(QStringLiteral("pictures/play%1.png").arg(scheme)));
-        pausePictures_[scheme] = QPixmap(programFile(QStringLiteral("pictures/pause%1.png").arg(scheme)));
+        reportPictures_[scheme] = loadPicture(programFile(QStringLiteral("pictures/report%1.png").arg(scheme)));
+        playPictures_[scheme] = loadPicture(programFile(QStringLiteral("pictures/play%1.png").arg(scheme)));
+        pausePictures_[scheme] = loadPicture(programFile(QStringLiteral("pictures/pause%1.png").arg(scheme)));
     }
     const char* kindPictures[] = {"email", "folders", "files", "web"};
     for (int kind = 1; kind <= 4; ++kind)
-        linkKindPictures_[kind] = QPixmap(programFile(QStringLiteral("pictures/%1.png").arg(QLatin1String(kindPictures[kind - 1]))));
+        linkKindPictures_[kind] = loadPicture(programFile(QStringLiteral("pictures/%1.png").arg(QLatin1String(kindPictures[kind - 1]))));
     List1.setObjectName(QStringLiteral("List1"));
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setInterval(10);
@@ -313,7 +314,7 @@ void DataFrm::buildLinkArea()
     VScroll2->hide();
     connect(VScroll2, &QScrollBar::valueChanged, this, &DataFrm::VScroll2_Change);
     Image3 = makeLabel(QStringLiteral("Image3_3"), QString(), QStringLiteral("NEW ITEM"), QRect(kLinksLeft, 168, 24, 24));
-    Image3->setPixmap(QPixmap(programFile(QStringLiteral("pictures/addlink.png"))));
+    Image3->setPixmap(loadPicture(programFile(QStringLiteral("pictures/addlink.png"))));
     handPointer_.applyTo(Image3);
     connect(Image3, &TagLabel::clicked, this, &DataFrm::Image3_Click);
     Image3->hide();
@@ -322,7 +323,7 @@ void DataFrm::buildLinkArea()
 void DataFrm::buildNoteArea()
 {
     Label2[5] = makeLabel(QStringLiteral("Label2_5"), QStringLiteral("[press any key for quick display]"), QString(),
-                          QRect(kLinksLeft + 32, 172, kLinksWidth - 32, 18));
+                          QRect(kLinksLeft + 32, 172, kLinksWidth - 36, 18));
     Label2[5]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label2[5]->hide();
     Shape1[15] = makeShape(QStringLiteral("Shape1_15"), QRect(kLinksLeft - 1, 195, kLinksWidth + 2, 364));
@@ -395,7 +396,7 @@ void DataFrm::buildSideStrip()
     Image4_0 = makeLabel(QStringLiteral("Image4_0"), QString(), QStringLiteral("Master Summary"), QRect(x, 312, 28, 28));
     Image4_10 = makeLabel(QStringLiteral("Image4_10"), QString(), QStringLiteral("Status Summary"), QRect(x + 34, 312, 28, 28));
     Image7 = makeLabel(QStringLiteral("Image7"), QString(), QStringLiteral("help"), QRect(x + 72, 314, 24, 24));
-    Image7->setPixmap(QPixmap(programFile(QStringLiteral("pictures/help.png"))));
+    Image7->setPixmap(loadPicture(programFile(QStringLiteral("pictures/help.png"))));
     for (TagLabel* picture : {Image4_0, Image4_10, Image7})
         handPointer_.applyTo(picture);
     connect(Image4_0, &TagLabel::clicked, this, [this] { Image4_Click(0); });
@@ -403,7 +404,7 @@ void DataFrm::buildSideStrip()
     connect(Image7, &TagLabel::clicked, this, &DataFrm::Image7_Click);
     Line2[3] = makeShape(QStringLiteral("Line2_3"), QRect(x, 346, 104, 1));
     Image1 = makeLabel(QStringLiteral("Image1"), QString(), QStringLiteral("file"), QRect(x, 354, 24, 24));
-    Image1->setPixmap(QPixmap(programFile(QStringLiteral("pictures/file.png"))));
+    Image1->setPixmap(loadPicture(programFile(QStringLiteral("pictures/file.png"))));
     Image1->setSpokenName(QStringLiteral("file menu")); // "file" is the caption beside it
     Label7 = makeLabel(QStringLiteral("Label7"), QStringLiteral("file"), QString(), QRect(x + 28, 358, 60, 18));
     Label6 = makeButton(QStringLiteral("Label6"), QStringLiteral("  shut-down"), QStringLiteral("shut down application"),

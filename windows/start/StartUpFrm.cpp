@@ -9,6 +9,7 @@
 #include "windows/controls/Colours.h"
 #include "windows/controls/FolderLists.h"
 #include "windows/controls/HoverColours.h"
+#include "windows/controls/Pictures.h"
 #include "windows/controls/SmallWindow.h"
 #include "windows/controls/WindowColours.h"
 #include "windows/main/DataFrm.h"
@@ -35,7 +36,7 @@ StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
     setFixedSize(560, 380);
     setMouseTracking(true);
     setAutoFillBackground(true);
-    setWindowIcon(QIcon(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/brindlecase.png"))));
+    setWindowIcon(loadIcon(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/brindlecase.png"))));
 
     auto* banner = new QLabel(QStringLiteral("Brindlecase"), this);
     banner->setObjectName(QStringLiteral("Banner"));
@@ -74,7 +75,7 @@ StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
     Image7->setToolTip(QStringLiteral("help"));
     Image7->setCaption(QString());
     Image7->setAutoFillBackground(false);
-    Image7->setPixmap(QPixmap(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/help.png"))));
+    Image7->setPixmap(loadPicture(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/help.png"))));
     Image7->setGeometry(520, 14, 24, 24);
     connect(Image7, &TagLabel::clicked, this, &StartUpFrm::Image7_Click);
 
