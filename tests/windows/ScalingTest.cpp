@@ -1,5 +1,6 @@
 // The windows at any screen scale (this suite also runs at 150% and 200%): every
-// picture sharp, every text whole, no control over another.
+// picture sharp, every text whole, no control over another, no frame touching
+// another.
 
 #include "support/EveryWindow.h"
 #include "windows/controls/Pictures.h"
@@ -107,6 +108,17 @@ TEST(ScalingTest, EveryWindowShowsItsPicturesSharpItsTextsWholeAndNoControlOverA
             placed.emplace_back(widget, place);
         }
         EXPECT_GT(placed.size(), 3u);
+        // Frames round buttons and boxes neither overlap nor touch, unless one holds the other.
+        const QList<windows::FrameShape*> frames = window->findChildren<windows::FrameShape*>();
+        for (qsizetype i = 0; i < frames.size(); ++i) {
+            for (qsizetype j = i + 1; j < frames.size(); ++j) {
+                const QRect a = frames[i]->geometry(), b = frames[j]->geometry();
+                if (!frames[i]->isVisible() || !frames[j]->isVisible() || a.contains(b) || b.contains(a))
+                    continue;
+                EXPECT_FALSE(a.adjusted(-1, -1, 1, 1).intersects(b))
+                    << frames[i]->objectName().toStdString() << " touches " << frames[j]->objectName().toStdString();
+            }
+        }
     }
 }
 
