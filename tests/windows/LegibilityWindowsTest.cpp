@@ -56,12 +56,16 @@ std::vector<DrawnText> textsOf(const QWidget* control)
     if (const auto* label = qobject_cast<const QLabel*>(control)) {
         if (label->text().isEmpty())
             return texts;
+        // A label taking the keyboard draws through a text document, which takes
+        // the text role while disabled.
         const QColor painted = paintedBackground(label);
         for (QPalette::ColorGroup group : kGroups) {
             const QColor behind = label->autoFillBackground() ? label->palette().color(group, label->backgroundRole())
                                                               : painted;
+            const QPalette::ColorRole role =
+                group == QPalette::Disabled && label->focusPolicy() != Qt::NoFocus ? QPalette::Text : label->foregroundRole();
             texts.push_back({QStringLiteral("caption (%1)").arg(QLatin1String(groupName(group))),
-                             label->palette().color(group, label->foregroundRole()), behind});
+                             label->palette().color(group, role), behind});
         }
     } else if (qobject_cast<const QLineEdit*>(control)) {
         addText(texts, control, "text", QPalette::Text, QPalette::Base);

@@ -186,9 +186,17 @@ void TagLabel::refreshColours()
     colours.setColor(QPalette::Window, back);
     const QColor behind = autoFillBackground() ? back : backdropColour(this);
     const QColor text = legibleText(fromColourRef(foreColour_), behind);
-    colours.setColor(QPalette::WindowText, text);
-    colours.setColor(QPalette::Disabled, QPalette::WindowText, dimmedText(text, behind));
+    const QColor dimmed = dimmedText(text, behind);
+    // A label that takes the keyboard draws its caption through a text document,
+    // which takes the text role while disabled.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        colours.setColor(role, text);
+        colours.setColor(QPalette::Disabled, role, dimmed);
+    }
     colours.setColor(QPalette::Disabled, QPalette::Window, back);
+    // The style etches disabled text with a light copy; it is drawn in the
+    // background's colour, so only the legible text shows.
+    colours.setColor(QPalette::Disabled, QPalette::Light, behind);
     if (colours != palette())
         setPalette(colours);
     if (autoFillBackground())

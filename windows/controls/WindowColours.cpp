@@ -40,6 +40,7 @@ void paintWindow(QWidget* window, const QColor& background, const QColor& text)
     const QColor drawn = legibleText(text, background);
     colours.setColor(QPalette::WindowText, drawn);
     colours.setColor(QPalette::Disabled, QPalette::WindowText, dimmedText(drawn, background));
+    colours.setColor(QPalette::Disabled, QPalette::Light, background); // no light etching under disabled text
     window->setPalette(colours);
 }
 
