@@ -17,42 +17,37 @@ namespace {
 
 std::string showcaseFile()
 {
+    const std::string tooLong = " that goes on and on, well past the edge of any row or list it is shown in, and on";
     TempFolder scratch;
     store::AppState s;
-    const int garden = addMaster(s, "Open", "Garden\xAC" "weeds and seeds");
+    const int garden = addMaster(s, "Open", "Garden" + tooLong + "\xAC" "weeds and seeds");
     addSub(s, garden, "Fence\xAC");
-    addSub(s, garden, "Shed roof\xAC");
+    addSub(s, garden, "Shed roof" + tooLong + "\xAC");
     addMaster(s, "Done", "Car service\xAC");
-    s.Records[garden].Emails.push_back("Ann\xAC" "ann@example.org");
-    s.Records[garden].Emails.push_back("Bob\xAC" "bob@example.org");
-    s.Records[garden].Folders.push_back("Plans\xAC" "/home/me/plans");
-    s.Records[garden].Files.push_back("Sketch\xAC" "/home/me/sketch.pdf");
-    s.Records[garden].WebLinks.push_back("Seeds\xAC" "https://seeds.example");
+    store::Record& record = s.Records[garden];
+    record.Emails.push_back("Ann\xAC" "ann@example.org");
+    record.Emails.push_back("Bob" + tooLong + "\xAC" "bob@example.org");
+    record.Folders.push_back("Plans\xAC" "/home/me/plans");
+    record.WebLinks.push_back("Seeds\xAC" "https://seeds.example");
     s.DataFilePath = scratch.file("made.bcn");
     store::SaveDataFile(s);
     return readFile(s.DataFilePath);
 }
 
-void selectFirst(QListWidget* list)
-{
-    if (list->count() > 0)
-        list->setCurrentRow(0);
-}
-
-QWidget* linkEditor(WindowHarness& harness)
+// A window of the link editor's, opened by its button `button`.
+template <typename Window>
+QWidget* fromLinkEditor(WindowHarness& harness, const char* button, Window& (windows::WindowOwner::*window)())
 {
     QWidget* main = mainWindowWithRecord(harness);
     if (!harness.owner->isNewLinkFrmLoaded())
         WindowHarness::click(harness.label(main, QStringLiteral("Image3_3")));
-    windows::NewLinkFrm& editor = harness.owner->newLinkFrm();
-    editor.LinkDescription->setText(QStringLiteral("Ann"));
-    return &editor;
-}
-
-QWidget* shown(QWidget* window)
-{
-    window->show();
-    return window;
+    harness.owner->newLinkFrm().LinkDescription->setText(QStringLiteral("Ann"));
+    if (button)
+        WindowHarness::click(harness.label(&harness.owner->newLinkFrm(), QString::fromLatin1(button)));
+    QWidget* opened = &(*harness.owner.*window)();
+    if (auto* list = opened->findChild<QListWidget*>(QStringLiteral("List1")))
+        list->setCurrentRow(0);
+    return opened;
 }
 
 } // namespace
@@ -78,37 +73,30 @@ QWidget* mainWindowWithRecord(WindowHarness& harness)
 
 const std::vector<WindowLoader>& everyWindow()
 {
+    using windows::WindowOwner;
     static const std::vector<WindowLoader> loaders = {
         {"StartUpFrm",
-         [](WindowHarness& harness) {
+         [](WindowHarness& harness) -> QWidget* {
              windows::StartUpFrm& start = harness.owner->startUp();
-             harness.folder.write("other.bcn", "");
-             start.setFolder(QString::fromStdString(harness.folder.path().string()));
-             selectFirst(harness.find<QListWidget>(&start, QStringLiteral("File1")));
-             return shown(&start);
+             start.show();
+             return &start;
          }},
-        {"DataFrm", [](WindowHarness& harness) { return mainWindowWithRecord(harness); }},
+        {"DataFrm", mainWindowWithRecord},
         {"LinkFrm",
-         [](WindowHarness& harness) {
+         [](WindowHarness& harness) -> QWidget* {
              WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
-             return shown(&harness.owner->linkFrm());
+             return &harness.owner->linkFrm();
          }},
-        {"NewLinkFrm", [](WindowHarness& harness) { return shown(linkEditor(harness)); }},
+        {"NewLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, nullptr, &WindowOwner::newLinkFrm); }},
         {"BrowseFrm",
          [](WindowHarness& harness) {
-             harness.state.PickerLastFolder = harness.folder.path().string();
-             WindowHarness::click(harness.label(linkEditor(harness), QStringLiteral("Label1_2")));
-             windows::BrowseFrm& picker = harness.owner->browseFrm();
-             selectFirst(harness.find<QListWidget>(&picker, QStringLiteral("File1")));
-             return shown(&picker);
+             const std::filesystem::path deep = harness.folder.path() / ("folder" + std::string(80, 'x'));
+             std::filesystem::create_directories(deep);
+             harness.folder.write("folder" + std::string(80, 'x') + "/plan.txt", "");
+             harness.state.PickerLastFolder = deep.string(); // a path too long for its place
+             return fromLinkEditor(harness, "Label1_2", &WindowOwner::browseFrm);
          }},
-        {"QuickLinkFrm",
-         [](WindowHarness& harness) {
-             WindowHarness::click(harness.label(linkEditor(harness), QStringLiteral("Label1_3")));
-             windows::QuickLinkFrm& quick = harness.owner->quickLinkFrm();
-             selectFirst(harness.find<QListWidget>(&quick, QStringLiteral("List1")));
-             return shown(&quick);
-         }},
+        {"QuickLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, "Label1_3", &WindowOwner::quickLinkFrm); }},
     };
     return loaders;
 }
