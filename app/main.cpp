@@ -61,6 +61,7 @@ int main(int argc, char** argv)
 
     windows::StartUpFrm& start = owner.startUp();
     start.show();
+    start.activateWindow();
     // Closing the start window before a file is open ends the program; once the main
     // window is up, "shut-down" ends it.
     QObject::connect(&application, &QApplication::lastWindowClosed, &application, [&owner] {

@@ -1,6 +1,10 @@
 #!/usr/bin/env python3
 """Draws Brindlecase's own pictures, pointer and click sounds into assets/.
 
+Every picture is drawn twice: NAME.png at its size on the screen and NAME@2x.png at
+twice that, for screens scaled to 150% and more, where the program picks the larger
+one so the pictures stay sharp.
+
 Run once after changing a drawing; the files it writes are committed, so a build
 needs nothing but them. Uses Python's standard library only.
 """
@@ -26,9 +30,13 @@ SHADES = {  # scheme: shades 1..5 as (r, g, b)
 
 
 class Canvas:
-    def __init__(self, width, height, fill=(0, 0, 0, 0)):
-        self.w, self.h = width, height
-        self.px = [[fill for _ in range(width)] for _ in range(height)]
+    """Drawing takes coordinates at the picture's screen size; `scale` is the
+    number of pixels drawn for each of them."""
+
+    def __init__(self, width, height, fill=(0, 0, 0, 0), scale=1):
+        self.s = scale
+        self.w, self.h = width * scale, height * scale
+        self.px = [[fill for _ in range(self.w)] for _ in range(self.h)]
 
     def dot(self, x, y, colour):
         if 0 <= x < self.w and 0 <= y < self.h:
@@ -37,8 +45,9 @@ class Canvas:
             self.px[y][x] = colour
 
     def rect(self, x0, y0, x1, y1, colour):
-        for y in range(y0, y1):
-            for x in range(x0, x1):
+        s = self.s
+        for y in range(y0 * s, y1 * s):
+            for x in range(x0 * s, x1 * s):
                 self.dot(x, y, colour)
 
     def frame(self, x0, y0, x1, y1, colour, width=1):
@@ -48,15 +57,17 @@ class Canvas:
         self.rect(x1 - width, y0, x1, y1, colour)
 
     def polygon(self, points, colour):
+        s = self.s
         for y in range(self.h):
             for x in range(self.w):
-                if inside(points, x + 0.5, y + 0.5):
+                if inside(points, (x + 0.5) / s, (y + 0.5) / s):
                     self.dot(x, y, colour)
 
     def disc(self, cx, cy, r, colour):
+        s = self.s
         for y in range(self.h):
             for x in range(self.w):
-                if (x + 0.5 - cx) ** 2 + (y + 0.5 - cy) ** 2 <= r * r:
+                if ((x + 0.5) / s - cx) ** 2 + ((y + 0.5) / s - cy) ** 2 <= r * r:
                     self.dot(x, y, colour)
 
     def png(self, path):
@@ -104,10 +115,10 @@ def inside(points, x, y):
     return result
 
 
-def report_picture(scheme):
+def report_picture(scheme, scale=1):
     """A page with ruled lines: the report buttons."""
     s = SHADES[scheme]
-    c = Canvas(28, 28)
+    c = Canvas(28, 28, scale=scale)
     c.rect(5, 2, 23, 26, s[0])
     c.frame(5, 2, 23, 26, s[1])
     for y in (7, 11, 15, 19):
@@ -116,9 +127,9 @@ def report_picture(scheme):
     return c
 
 
-def sound_picture(scheme, playing):
+def sound_picture(scheme, playing, scale=1):
     s = SHADES[scheme]
-    c = Canvas(24, 24)
+    c = Canvas(24, 24, scale=scale)
     c.disc(12, 12, 11, s[1])
     c.disc(12, 12, 9, s[4] if scheme != 9 else (255, 255, 255))
     ink = s[0] if scheme != 9 else (0, 0, 0)
@@ -149,9 +160,9 @@ def hand_pointer():
     return c
 
 
-def program_icon():
+def program_icon(scale=1):
     """A case with brindle stripes."""
-    c = Canvas(64, 64)
+    c = Canvas(64, 64, scale=scale)
     c.rect(24, 8, 40, 12, (70, 45, 25))
     c.rect(22, 10, 26, 18, (70, 45, 25))
     c.rect(38, 10, 42, 18, (70, 45, 25))
@@ -165,9 +176,9 @@ def program_icon():
     return c
 
 
-def simple_icon(kind):
+def simple_icon(kind, scale=1):
     """The small pictures of the side strip and the link kinds."""
-    c = Canvas(24, 24)
+    c = Canvas(24, 24, scale=scale)
     ink, light = (40, 40, 40), (240, 240, 240)
     if kind == "help":
         c.disc(12, 12, 11, (40, 90, 160))
@@ -226,13 +237,17 @@ def main():
     sounds = os.path.join(HERE, "sounds")
     os.makedirs(pictures, exist_ok=True)
     os.makedirs(sounds, exist_ok=True)
-    for scheme in range(1, 10):
-        report_picture(scheme).png(os.path.join(pictures, f"report{scheme}.png"))
-        sound_picture(scheme, True).png(os.path.join(pictures, f"play{scheme}.png"))
-        sound_picture(scheme, False).png(os.path.join(pictures, f"pause{scheme}.png"))
-    for kind in ("help", "file", "addlink", "email", "folders", "files", "web"):
-        simple_icon(kind).png(os.path.join(pictures, f"{kind}.png"))
-    program_icon().png(os.path.join(pictures, "brindlecase.png"))
+    for scale, suffix in ((1, ""), (2, "@2x")):
+        def save(canvas, name):
+            canvas.png(os.path.join(pictures, f"{name}{suffix}.png"))
+
+        for scheme in range(1, 10):
+            save(report_picture(scheme, scale), f"report{scheme}")
+            save(sound_picture(scheme, True, scale), f"play{scheme}")
+            save(sound_picture(scheme, False, scale), f"pause{scheme}")
+        for kind in ("help", "file", "addlink", "email", "folders", "files", "web"):
+            save(simple_icon(kind, scale), kind)
+        save(program_icon(scale), "brindlecase")
     hand_pointer().ico(os.path.join(HERE, "HandPointer3232.ico"))
     click_sound(os.path.join(sounds, "s1.wav"), 1800, 35)
     click_sound(os.path.join(sounds, "s2.wav"), 1100, 50)

@@ -1,5 +1,6 @@
 #include "windows/WindowOwner.h"
 
+#include "windows/controls/FocusFrame.h"
 #include "windows/links/BrowseFrm.h"
 #include "windows/links/LinkFrm.h"
 #include "windows/links/NewLinkFrm.h"
@@ -14,14 +15,18 @@ namespace windows {
 namespace {
 
 // A window may unload itself from one of its own handlers, so the deletion waits
-// until control is back in the event loop.
+// until control is back in the event loop. When the window had the keyboard, the
+// window it serves takes it back, so keyboard work goes on where it left off.
 template <typename Window>
-void unload(std::unique_ptr<Window>& window)
+void unload(std::unique_ptr<Window>& window, QWidget* backTo = nullptr)
 {
-    if (window) {
-        window->hide();
-        window.release()->deleteLater();
-    }
+    if (!window)
+        return;
+    const bool hadKeyboard = window->isActiveWindow();
+    window->hide();
+    window.release()->deleteLater();
+    if (hadKeyboard && backTo && backTo->isVisible())
+        backTo->activateWindow();
 }
 
 template <typename Window>
@@ -34,7 +39,10 @@ Window& load(std::unique_ptr<Window>& window, WindowOwner& owner)
 
 } // namespace
 
-WindowOwner::WindowOwner(store::AppState& state, platform::Services services) : state_(state), services_(services) {}
+WindowOwner::WindowOwner(store::AppState& state, platform::Services services) : state_(state), services_(services)
+{
+    FocusFrame::followFocus();
+}
 
 // The small windows go first: they refer to the main and start windows.
 WindowOwner::~WindowOwner()
@@ -68,11 +76,11 @@ EmailGroup& WindowOwner::emailGroup() { return load(emailGroup_, *this); }
 void WindowOwner::unloadStartUp() { unload(startUp_); }
 void WindowOwner::unloadNewFileFrm() { unload(newFileFrm_); }
 void WindowOwner::unloadEncryptionFrm() { unload(encryptionFrm_); }
-void WindowOwner::unloadLinkFrm() { unload(linkFrm_); }
-void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_); }
-void WindowOwner::unloadBrowseFrm() { unload(browseFrm_); }
-void WindowOwner::unloadQuickLinkFrm() { unload(quickLinkFrm_); }
-void WindowOwner::unloadEmailGroup() { unload(emailGroup_); }
+void WindowOwner::unloadEmailGroup() { unload(emailGroup_, dataFrm_.get()); }
+void WindowOwner::unloadLinkFrm() { unload(linkFrm_, dataFrm_.get()); }
+void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_, dataFrm_.get()); }
+void WindowOwner::unloadBrowseFrm() { unload(browseFrm_, newLinkFrm_ ? static_cast<QWidget*>(newLinkFrm_.get()) : dataFrm_.get()); }
+void WindowOwner::unloadQuickLinkFrm() { unload(quickLinkFrm_, newLinkFrm_ ? static_cast<QWidget*>(newLinkFrm_.get()) : dataFrm_.get()); }
 
 // The main window takes the small windows that serve it along.
 void WindowOwner::unloadDataFrm()

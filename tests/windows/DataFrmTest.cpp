@@ -56,7 +56,7 @@ std::string pagingFile()
 
 class DataFrmTest : public ::testing::Test, public WindowHarness {};
 
-TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileAllBlack)
+TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileInGreen)
 {
     openData(kGarden);
     QStringList buttons;
@@ -77,7 +77,12 @@ TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileAll
     EXPECT_EQ(state.CurrentMaster, -1);
     // The load's search for a blank found the masters whose text has one.
     EXPECT_EQ(window->resultList().stringList(), QStringList({"4-Car"}));
-    EXPECT_EQ(state.Shades, (std::array<std::uint32_t, 5>{0, 0, 0, 0, 0}));
+    // No scheme picked yet: the green one is worn and nothing is written.
+    EXPECT_EQ(state.Shades, (std::array<std::uint32_t, 5>{windows::colourRef(128, 255, 128), windows::colourRef(0, 255, 0),
+                                                          windows::colourRef(0, 192, 0), windows::colourRef(0, 128, 0),
+                                                          windows::colourRef(0, 64, 0)}));
+    EXPECT_EQ(state.Settings.ColourScheme, 0);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("settings.txt")));
     EXPECT_EQ(qRound(window->windowOpacity() * 255), 255);
     EXPECT_FALSE(state.Settings.SoundOn);
     EXPECT_FALSE(state.Settings.TypewriterNote);

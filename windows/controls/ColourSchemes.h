@@ -17,4 +17,12 @@ inline bool isScheme(int scheme) { return scheme >= 1 && scheme <= 9; }
 // Shades 1 to 5 of scheme N; `current` is kept when N names no scheme.
 SchemeShades schemeShades(int scheme, const SchemeShades& current);
 
+// The scheme the windows wear until the user picks one: green, legible
+// throughout. Nothing is written to the settings for it.
+inline constexpr int kFirstLookScheme = 5;
+
+// The scheme the windows are drawn in for the stored number: the stored scheme,
+// or the first-look scheme when the number names none (no settings file yet).
+inline int schemeInUse(int stored) { return isScheme(stored) ? stored : kFirstLookScheme; }
+
 } // namespace windows

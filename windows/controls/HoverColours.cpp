@@ -8,6 +8,7 @@ bool blackAndWhite(const store::AppState& state) { return state.Settings.ColourS
 
 void showResting(TagLabel* label, const store::AppState& state)
 {
+    label->setHovered(false);
     if (blackAndWhite(state)) {
         label->setBackColour(shade(state, 1));
         label->setForeColour(shade(state, 2));
@@ -18,6 +19,7 @@ void showResting(TagLabel* label, const store::AppState& state)
 
 void showHovered(TagLabel* label, const store::AppState& state)
 {
+    label->setHovered(true);
     if (blackAndWhite(state)) {
         label->setBackColour(shade(state, 2));
         label->setForeColour(shade(state, 1));

@@ -8,7 +8,8 @@ namespace windows {
 // The hover rule of the main and start windows' rows and buttons. At rest: the
 // background shade 5, or in the black-and-white scheme shade 1 with text in
 // shade 2. Under the pointer: the background shade 4, or in black and white the
-// two swapped.
+// two swapped. A hovered label is also underlined, as in some schemes the two
+// backgrounds are hard to tell apart.
 void showResting(TagLabel* label, const store::AppState& state);
 void showHovered(TagLabel* label, const store::AppState& state);
 

@@ -85,4 +85,13 @@ QColor legibleText(std::uint32_t text, std::uint32_t background)
     return legibleText(fromColourRef(text), fromColourRef(background));
 }
 
+QColor dimmedText(const QColor& text, const QColor& background)
+{
+    const QColor from = legibleText(text, background).toRgb();
+    const QColor to = background.toRgb();
+    auto mix = [](int a, int b) { return (a * 55 + b * 45) / 100; };
+    const QColor halfway(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
+    return legibleText(halfway, background);
+}
+
 } // namespace windows

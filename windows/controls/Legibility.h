@@ -9,6 +9,10 @@ namespace windows {
 // The contrast every drawn text must reach against what is behind it.
 inline constexpr double kMinimumTextContrast = 4.5;
 
+// The contrast a state mark (a focus frame, a filled cell, a swatch's edge) must
+// reach against what is next to it.
+inline constexpr double kMinimumMarkContrast = 3.0;
+
 // Relative luminance of a colour, 0 (black) to 1 (white), as the WCAG 2.x formula
 // defines it (sRGB channels linearised, weighted 0.2126, 0.7152, 0.0722).
 double relativeLuminance(const QColor& colour);
@@ -24,5 +28,9 @@ QColor legibleText(const QColor& text, const QColor& background, double minimum 
 
 // The same for colours kept as 0x00BBGGRR values.
 QColor legibleText(std::uint32_t text, std::uint32_t background);
+
+// A quieter form of `text` for hints and disabled captions: moved part of the way
+// towards the background, yet still legible over it.
+QColor dimmedText(const QColor& text, const QColor& background);
 
 } // namespace windows

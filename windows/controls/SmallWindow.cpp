@@ -1,6 +1,9 @@
 #include "windows/controls/SmallWindow.h"
 
 #include "windows/controls/Colours.h"
+#include "windows/controls/WindowColours.h"
+
+#include <QKeyEvent>
 
 namespace windows {
 
@@ -23,6 +26,7 @@ void SmallWindowButtons::paint()
 void SmallWindowButtons::rest()
 {
     for (TagLabel* button : buttons_) {
+        button->setHovered(false);
         button->setBackColour(shade(5));
         if (state_.Settings.ColourScheme == 9)
             button->setForeColour(shade(4));
@@ -32,6 +36,7 @@ void SmallWindowButtons::rest()
 void SmallWindowButtons::hover(TagLabel* hovered)
 {
     rest();
+    hovered->setHovered(true);
     if (state_.Settings.ColourScheme == 9) {
         hovered->setForeColour(shade(5));
         hovered->setBackColour(shade(4));
@@ -52,7 +57,6 @@ TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& 
     button->setCaption(caption);
     button->setAlignment(Qt::AlignCenter);
     button->setGeometry(place);
-    button->setFocusPolicy(Qt::TabFocus);
     hand.applyTo(button);
     return button;
 }
@@ -60,12 +64,54 @@ TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& 
 void paintSmallWindow(QWidget* window, const store::AppState& state, std::initializer_list<TagLabel*> texts)
 {
     const std::uint32_t text = state.Settings.ColourScheme == 9 ? kBlack : state.Shades[0];
-    QPalette colours = window->palette();
-    colours.setColor(QPalette::Window, fromColourRef(state.Shades[4]));
-    colours.setColor(QPalette::WindowText, fromColourRef(text));
-    window->setPalette(colours);
+    paintWindow(window, fromColourRef(state.Shades[4]), fromColourRef(text));
     for (TagLabel* label : texts)
         label->setForeColour(text);
+    paintTextBoxes(window);
+}
+
+namespace {
+
+// Escape pressed anywhere in a window reaches the window when no control takes it.
+class EscapeCloser : public QObject {
+public:
+    EscapeCloser(QWidget* window, std::function<void()> close) : QObject(window), close_(std::move(close))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            close_();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> close_;
+};
+
+} // namespace
+
+void closeOnEscape(QWidget* window, std::function<void()> close)
+{
+    new EscapeCloser(window, std::move(close));
+}
+
+void bringForward(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    for (QWidget* next = window->nextInFocusChain(); next && next != window; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(window)) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 } // namespace windows

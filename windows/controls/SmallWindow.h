@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace windows {
@@ -37,7 +38,15 @@ TagLabel* makeFramedButton(QWidget* window, const QString& name, const QString& 
                            const platform::HandPointer& hand);
 
 // A small window's background (shade 5) and the colour of its hints and titles
-// (black in the black-and-white scheme, else shade 1).
+// (black in the black-and-white scheme, else shade 1); its boxes and lists black
+// on white.
 void paintSmallWindow(QWidget* window, const store::AppState& state, std::initializer_list<TagLabel*> texts);
+
+// Escape closes the window with `close` (the window's own exit).
+void closeOnEscape(QWidget* window, std::function<void()> close);
+
+// Shows a small window in front and hands it the keyboard, at its first control,
+// so it is used by keys as well as by the pointer.
+void bringForward(QWidget* window);
 
 } // namespace windows

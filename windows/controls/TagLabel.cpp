@@ -1,12 +1,15 @@
 #include "windows/controls/TagLabel.h"
 
+#include "windows/controls/Backdrop.h"
 #include "windows/controls/Colours.h"
 #include "windows/controls/Legibility.h"
 
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
-#include <QPainter>
 
 namespace windows {
 
@@ -16,20 +19,47 @@ TagLabel::TagLabel(const QString& objectName, QWidget* parent) : QLabel(parent)
     setAccessibleName(objectName);
     setMouseTracking(true);
     setAutoFillBackground(true);
-    applyColours();
+    setFocusPolicy(Qt::NoFocus);
+    watchParent();
+    refreshColours();
 }
 
 void TagLabel::setCaption(const QString& caption)
 {
     caption_ = caption;
     showCaption();
-    // Announced by its caption; a picture by its tooltip; else by its name.
-    const QString spoken = caption.trimmed();
-    setAccessibleName(!spoken.isEmpty() ? spoken : !toolTip().isEmpty() ? toolTip() : objectName());
+    announce();
+    updateKeyboardReach();
+}
+
+void TagLabel::setPixmap(const QPixmap& picture)
+{
+    QLabel::setPixmap(picture);
+    updateKeyboardReach();
+}
+
+void TagLabel::setSpokenName(const QString& name)
+{
+    spokenName_ = name;
+    announce();
+}
+
+// Announced by its caption; else by the name given for it; a picture by its
+// tooltip; else by its control name.
+void TagLabel::announce()
+{
+    const QString spoken = caption_.trimmed();
+    const QString tip = elides_ ? designTip_ : toolTip();
+    setAccessibleName(!spoken.isEmpty()       ? spoken
+                      : !spokenName_.isEmpty() ? spokenName_
+                      : !tip.isEmpty()         ? tip
+                                               : objectName());
 }
 
 void TagLabel::setElidesCaption(bool elides)
 {
+    if (elides && !elides_)
+        designTip_ = toolTip();
     elides_ = elides;
     showCaption();
 }
@@ -58,7 +88,7 @@ void TagLabel::showCaption()
         shown = caption_.left(fits) + dots;
     }
     setText(shown);
-    setToolTip(shown != caption_ ? caption_ : QString());
+    setToolTip(shown != caption_ ? caption_ : designTip_);
 }
 
 void TagLabel::resizeEvent(QResizeEvent* event)
@@ -68,41 +98,160 @@ void TagLabel::resizeEvent(QResizeEvent* event)
         showCaption();
 }
 
+void TagLabel::setSelected(bool selected)
+{
+    if (selected_ == selected)
+        return;
+    selected_ = selected;
+    showStateInFont();
+    update();
+}
+
+void TagLabel::setHovered(bool hovered)
+{
+    if (hovered_ == hovered)
+        return;
+    hovered_ = hovered;
+    showStateInFont();
+}
+
+// States shown by the letters as well as by colours, for schemes where the
+// colours of two states come out alike: bold when chosen, underlined under the
+// pointer, italic while disabled.
+void TagLabel::showStateInFont()
+{
+    if (!restingFontKnown_) {
+        restingFont_ = font();
+        restingFontKnown_ = true;
+    }
+    QFont shown = restingFont_;
+    shown.setBold(restingFont_.bold() || selected_);
+    shown.setUnderline(restingFont_.underline() || hovered_);
+    shown.setItalic(restingFont_.italic() || !isEnabled());
+    if (shown != font())
+        setFont(shown);
+}
+
+void TagLabel::setAlwaysReachable(bool reachable)
+{
+    alwaysReachable_ = reachable;
+    updateKeyboardReach();
+}
+
+void TagLabel::setOutlinedWhenAlike(bool outlined)
+{
+    outlinedWhenAlike_ = outlined;
+    update();
+}
+
+bool TagLabel::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&TagLabel::clicked));
+}
+
+// Tab reaches a label that does something when clicked and shows something; an
+// empty row is passed over.
+void TagLabel::updateKeyboardReach()
+{
+    const bool showsSomething = !caption_.isEmpty() || !pixmap().isNull() || alwaysReachable_;
+    setFocusPolicy(isClickable() && showsSomething ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TagLabel::connectNotify(const QMetaMethod& signal)
+{
+    QLabel::connectNotify(signal);
+    if (signal == QMetaMethod::fromSignal(&TagLabel::clicked))
+        updateKeyboardReach();
+}
+
 void TagLabel::setForeColour(std::uint32_t colour)
 {
     foreColour_ = colour;
-    applyColours();
+    refreshColours();
 }
 
 void TagLabel::setBackColour(std::uint32_t colour)
 {
     backColour_ = colour;
-    applyColours();
+    refreshColours();
 }
 
-void TagLabel::applyColours()
+// The caption is drawn legibly over what is behind it (its own background, or
+// what lies below it where it paints none), also while disabled; the colours
+// themselves stay as set.
+void TagLabel::refreshColours()
 {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, fromColourRef(backColour_));
-    // The caption is drawn legibly over what is behind it (its own background, or
-    // the window's where it paints none); the colours themselves stay as set.
-    const QColor behind = autoFillBackground() || !parentWidget()
-                              ? fromColourRef(backColour_)
-                              : parentWidget()->palette().color(QPalette::Window);
+    const QColor back = fromColourRef(backColour_);
+    colours.setColor(QPalette::Window, back);
+    const QColor behind = autoFillBackground() ? back : backdropColour(this);
     const QColor text = legibleText(fromColourRef(foreColour_), behind);
-    colours.setColor(QPalette::WindowText, text);
-    // A disabled button keeps the scheme's look, dimmed by its text only.
-    QColor dimmed = text;
-    dimmed.setAlphaF(0.45);
-    colours.setColor(QPalette::Disabled, QPalette::WindowText, dimmed);
-    colours.setColor(QPalette::Disabled, QPalette::Window, fromColourRef(backColour_));
-    setPalette(colours);
+    const QColor dimmed = dimmedText(text, behind);
+    // A label that takes the keyboard draws its caption through a text document,
+    // which takes the text role while disabled.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text}) {
+        colours.setColor(role, text);
+        colours.setColor(QPalette::Disabled, role, dimmed);
+    }
+    colours.setColor(QPalette::Disabled, QPalette::Window, back);
+    // The style etches disabled text with a light copy; it is drawn in the
+    // background's colour, so only the legible text shows.
+    colours.setColor(QPalette::Disabled, QPalette::Light, behind);
+    if (colours != palette())
+        setPalette(colours);
+    if (autoFillBackground())
+        backdropChanged(this);
+}
+
+void TagLabel::watchParent()
+{
+    if (watchedParent_ == parentWidget())
+        return;
+    if (watchedParent_)
+        watchedParent_->removeEventFilter(this);
+    watchedParent_ = parentWidget();
+    if (watchedParent_)
+        watchedParent_->installEventFilter(this);
+}
+
+bool TagLabel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == watchedParent_ && event->type() == QEvent::PaletteChange && !autoFillBackground())
+        refreshColours();
+    return QLabel::eventFilter(watched, event);
+}
+
+bool TagLabel::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        watchParent();
+        refreshColours();
+        break;
+    case QEvent::Polish:
+    case QEvent::Show:
+        refreshColours();
+        break;
+    default:
+        break;
+    }
+    return QLabel::event(event);
+}
+
+void TagLabel::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        showStateInFont();
+    else if (event->type() == QEvent::FontChange && elides_)
+        showCaption();
 }
 
 void TagLabel::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (activates && isClickable() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
         if (isEnabled())
             emit clicked();
@@ -114,11 +263,19 @@ void TagLabel::keyPressEvent(QKeyEvent* event)
 void TagLabel::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+    if (selected_) {
+        const QColor mark = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+        painter.fillRect(QRect(0, 3, 3, std::max(height() - 6, 1)), mark);
+    }
+    if (outlinedWhenAlike_ && autoFillBackground()) {
+        const QColor back = fromColourRef(backColour_);
+        const QColor behind = backdropColour(this);
+        if (contrastRatio(back, behind) < kMinimumMarkContrast) {
+            painter.setPen(legibleText(back, behind, kMinimumMarkContrast));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
 }
 
 void TagLabel::mousePressEvent(QMouseEvent* event)
@@ -126,7 +283,6 @@ void TagLabel::mousePressEvent(QMouseEvent* event)
     pressedInside_ = event->button() == Qt::LeftButton;
     emit pressed(event->button(), event->position().toPoint());
     event->accept(); // the window behind the label does not see it
-
 }
 
 void TagLabel::mouseReleaseEvent(QMouseEvent* event)
@@ -142,7 +298,6 @@ void TagLabel::mouseMoveEvent(QMouseEvent* event)
 {
     emit pointerMoved(event->buttons(), event->position().toPoint());
     event->accept(); // a move over a label is not a move over the background
-
 }
 
 FrameShape::FrameShape(const QString& objectName, QWidget* parent) : QWidget(parent)
@@ -162,14 +317,36 @@ void FrameShape::setFillColour(std::uint32_t colour)
 {
     fill_ = colour;
     filled_ = true;
+    showFill();
+}
+
+void FrameShape::setHollow(bool hollow)
+{
+    hollow_ = hollow;
+    showFill();
+}
+
+void FrameShape::setDrawnFill(const QColor& drawn)
+{
+    drawnFill_ = drawn;
+    showFill();
+}
+
+// A filled shape paints its background like any other widget, so the labels
+// over it know what is behind them.
+void FrameShape::showFill()
+{
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, drawnFill_.isValid() ? drawnFill_ : fromColourRef(fill_));
+    setPalette(colours);
+    setAutoFillBackground(filled_ && !hollow_);
     update();
+    backdropChanged(this);
 }
 
 void FrameShape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (filled_)
-        painter.fillRect(rect(), fromColourRef(fill_));
     painter.setPen(fromColourRef(border_));
     if (height() <= 2 || width() <= 2)
         painter.fillRect(rect(), fromColourRef(border_)); // a rule

@@ -47,9 +47,10 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
     Label2[2]->setCaption(QStringLiteral("double click file / folder to select link"));
     Label2[2]->setGeometry(12, 234, 436, 18);
     Label1[0] = new TagLabel(QStringLiteral("Label1_0"), this);
-    Label1[0]->setAccessibleName(QStringLiteral("chosen path"));
+    Label1[0]->setSpokenName(QStringLiteral("chosen path"));
     Label1[0]->setGeometry(12, 256, 436, 20);
     Label1[0]->setAutoFillBackground(false);
+    Label1[0]->setElidesCaption(true); // a long path ends in "...", whole in the tooltip
     for (TagLabel* label : {Label2[0], Label2[2]})
         label->setAutoFillBackground(false);
     const char* captions[] = {"", "select", "exit"};
@@ -57,7 +58,7 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
     const platform::HandPointer hand(owner.programFolder());
     for (int i = 1; i <= 2; ++i) {
         Label1[i] = makeFramedButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
-                                     QString::fromLatin1(tips[i]), QRect(i == 1 ? 236 : 344, 288, 104, 28), Shape1[i],
+                                     QString::fromLatin1(tips[i]), QRect(i == 1 ? 228 : 344, 288, 104, 28), Shape1[i],
                                      QStringLiteral("Shape1_%1").arg(i), hand);
         connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { buttons_->hover(Label1[i]); });
@@ -84,6 +85,7 @@ BrowseFrm::BrowseFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(ow
         setFolder(QDir::homePath()); // the first look starts in the home folder
     if (state.CurrentLinkKind == 2)
         File1->setEnabled(false);
+    closeOnEscape(this, [this] { Label1_Click(2); });
 }
 
 void BrowseFrm::setFolder(const QString& folder)
@@ -119,7 +121,7 @@ void BrowseFrm::File1_Click()
 void BrowseFrm::Label1_Click(int Index)
 {
     if (Index == 1) {
-        owner_.newLinkFrm().LinkTxt->setText(Label1[0]->text());
+        owner_.newLinkFrm().LinkTxt->setText(Label1[0]->caption());
         owner_.unloadBrowseFrm();
     } else if (Index == 2) {
         owner_.unloadBrowseFrm();

@@ -4,6 +4,7 @@
 #include "platform/Shell.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
+#include "windows/controls/SmallWindow.h"
 #include "windows/controls/Text.h"
 #include "windows/links/NewLinkFrm.h"
 #include "windows/main/DataFrm.h"
@@ -28,7 +29,7 @@ LinkFrm::LinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool | Qt::Frameless
 {
     setObjectName(QStringLiteral("LinkFrm"));
     setWindowTitle(QStringLiteral("link"));
-    setAccessibleName(QStringLiteral("link"));
+    setAccessibleName(QStringLiteral("link menu")); // told apart from the add / edit link window
     setFixedSize(150, 4 * kEntryHeight + 4);
     setMouseTracking(true);
     const store::AppState& state = owner.state();
@@ -44,6 +45,7 @@ LinkFrm::LinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool | Qt::Frameless
         connect(LinkType[i], &TagLabel::clicked, this, [this, i] { LinkType_Click(i); });
         connect(LinkType[i], &TagLabel::pointerMoved, this, [this, i] {
             restColours();
+            LinkType[i]->setHovered(true);
             LinkType[i]->setBackColour(kBlack);
             LinkType[i]->setForeColour(kWhite);
         });
@@ -53,11 +55,13 @@ LinkFrm::LinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool | Qt::Frameless
     setPalette(frame);
     setAutoFillBackground(true);
     restColours();
+    closeOnEscape(this, [this] { owner_.unloadLinkFrm(); });
 }
 
 void LinkFrm::restColours()
 {
     for (TagLabel* entry : LinkType) {
+        entry->setHovered(false);
         entry->setBackColour(kWhite);
         entry->setForeColour(kBlack);
     }

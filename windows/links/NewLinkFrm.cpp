@@ -33,7 +33,7 @@ NewLinkFrm::NewLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(
 {
     setObjectName(QStringLiteral("NewLinkFrm"));
     setWindowTitle(QStringLiteral("link"));
-    setAccessibleName(QStringLiteral("link"));
+    setAccessibleName(QStringLiteral("add link"));
     setFixedSize(420, 170);
     setMouseTracking(true);
     setAutoFillBackground(true);
@@ -78,6 +78,10 @@ NewLinkFrm::NewLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), owner_(
         state, std::vector<TagLabel*>(Label1.begin(), Label1.end()), std::vector<FrameShape*>(Shape1.begin(), Shape1.end()));
     buttons_->paint();
     paintSmallWindow(this, state, {Label2[0], Label2[2]});
+    closeOnEscape(this, [this] { Label1_Click(0); });
+    // Enter in either box saves, as "save changes" does.
+    for (QLineEdit* box : {LinkDescription, LinkTxt})
+        connect(box, &QLineEdit::returnPressed, this, [this] { Label1_Click(1); });
 }
 
 void NewLinkFrm::showPromptForKind(int kind)
@@ -100,8 +104,8 @@ void NewLinkFrm::Label1_Click(int Index)
     switch (Index) {
     case 0: owner_.unloadNewLinkFrm(); break;
     case 1: save(); break;
-    case 2: owner_.browseFrm().show(); break;
-    case 3: owner_.quickLinkFrm().show(); break;
+    case 2: bringForward(&owner_.browseFrm()); break;
+    case 3: bringForward(&owner_.quickLinkFrm()); break;
     default: break;
     }
 }

@@ -31,11 +31,14 @@ QuickLinkFrm::QuickLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), own
     List1->setObjectName(QStringLiteral("List1"));
     List1->setAccessibleName(QStringLiteral("existing links"));
     List1->setGeometry(12, 30, 416, 216);
+    // A long link is cut with "..." to the list's width; the whole of it shows on hover.
+    List1->setTextElideMode(Qt::ElideRight);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const char* captions[] = {"exit", "copy link"};
     const platform::HandPointer hand(owner.programFolder());
     for (int i = 0; i < 2; ++i) {
         Label1[i] = makeFramedButton(this, QStringLiteral("Label1_%1").arg(i), QString::fromLatin1(captions[i]),
-                                     QString::fromLatin1(captions[i]), QRect(i == 1 ? 216 : 324, 258, 104, 28),
+                                     QString::fromLatin1(captions[i]), QRect(i == 1 ? 208 : 324, 258, 104, 28),
                                      Shape1[i], QStringLiteral("Shape1_%1").arg(i), hand);
         connect(Label1[i], &TagLabel::clicked, this, [this, i] { Label1_Click(i); });
         connect(Label1[i], &TagLabel::pointerMoved, this, [this, i] { buttons_->hover(Label1[i]); });
@@ -48,8 +51,14 @@ QuickLinkFrm::QuickLinkFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Tool), own
     buttons_->paint();
     paintSmallWindow(this, state, {Label2_2});
 
-    for (const std::string& entry : store::distinctLinks(state.Records, state.CurrentLinkKind))
-        List1->addItem(toQString(store::quickLinkItem(entry)));
+    for (const std::string& entry : store::distinctLinks(state.Records, state.CurrentLinkKind)) {
+        auto* item = new QListWidgetItem(toQString(store::quickLinkItem(entry)), List1);
+        item->setToolTip(item->text());
+    }
+    // Tab goes from the list to the buttons as they stand: "copy link", then "exit".
+    setTabOrder(List1, Label1[1]);
+    setTabOrder(Label1[1], Label1[0]);
+    closeOnEscape(this, [this] { Label1_Click(0); });
 }
 
 void QuickLinkFrm::Label1_Click(int Index)

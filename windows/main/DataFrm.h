@@ -113,6 +113,8 @@ private:
     void buildLinkArea();
     void buildNoteArea();
     void buildSideStrip();
+    void setKeyboardOrder();
+    TagLabel* largeSwatch(int scheme) const;
     TagLabel* makeLabel(const QString& name, const QString& caption, const QString& tip, QRect geometry);
     TagLabel* makeButton(const QString& name, const QString& caption, const QString& tip, QRect geometry);
     FrameShape* makeShape(const QString& name, QRect geometry);
@@ -127,6 +129,8 @@ private:
     void emptyLinkRows();
     void emptySubRows();
     void setTabs(bool enabled, std::uint32_t textColour);
+    void setRowChosen(TagLabel* row, bool chosen);
+    void fillTransparencyCells(int last);
     QRect availableScreen() const;
     void setSoundPicture();
     void writeSettings();

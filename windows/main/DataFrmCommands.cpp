@@ -71,10 +71,9 @@ void DataFrm::Label1_Click(int Index)
 void DataFrm::showLinkKind(int kind)
 {
     state_.CurrentLinkKind = static_cast<std::int16_t>(kind);
-    for (int row = 0; row < 4; ++row)
-        Label1[row]->setForeColour(shade(3));
+    for (int tab = 0; tab < 4; ++tab)
+        setRowChosen(Label1[tab], tab == kind - 1);
     emptyLinkRows();
-    Label1[kind - 1]->setForeColour(kWhite);
     Image3->setPixmap(linkKindPictures_[kind]);
     Image3->show();
     ShowLinkRows();
@@ -112,7 +111,7 @@ void DataFrm::prepareNewSub()
     setTabs(false, shade(3));
     emptyLinkRows();
     for (TagLabel* row : Subs)
-        row->setForeColour(shade(3));
+        setRowChosen(row, false);
     resetTabCaptions();
     PendingMaster = false;
     PendingSub = true;
@@ -224,7 +223,7 @@ bool DataFrm::createSub(QString typed)
         Subs[filled]->setCaption(toQString(store::recordName(state_.Records[i].Content)));
         Subs[filled]->Tag = QString::number(i);
         if (i == state_.CurrentSub)
-            Subs[filled]->setForeColour(kWhite);
+            setRowChosen(Subs[filled], true);
         ++filled;
     }
     for (int kind = 1; kind <= 4; ++kind) {

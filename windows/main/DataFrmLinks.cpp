@@ -8,6 +8,7 @@
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
 #include "windows/controls/HoverColours.h"
+#include "windows/controls/SmallWindow.h"
 #include "windows/controls/Text.h"
 #include "windows/links/NewLinkFrm.h"
 
@@ -66,9 +67,10 @@ void DataFrm::openLinkEditor(bool editing)
     const QRect screen = availableScreen();
     left = std::clamp(left, screen.left(), std::max(screen.left(), screen.right() - editor.width()));
     editor.move(left, y() + FileNote->y() + twipsToPixels(120));
-    editor.show();
-    editor.raise();
+    bringForward(&editor);
     state_.EditingLink = editing;
+    // Both uses share the caption "link"; assistive tools are told which it is.
+    editor.setAccessibleName(editing ? QStringLiteral("edit link") : QStringLiteral("add link"));
     if (editing) {
         editor.LinkDescription->setText(toQString(state_.SelectedLinkDescription));
         editor.LinkTxt->setText(toQString(state_.SelectedLinkTarget));

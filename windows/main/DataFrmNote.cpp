@@ -72,9 +72,7 @@ void DataFrm::FileNote_Change()
 
 void DataFrm::setSoundPicture()
 {
-    const int scheme = state_.Settings.ColourScheme;
-    if (!isScheme(scheme))
-        return;
+    const int scheme = schemeInUse(state_.Settings.ColourScheme);
     Image2->setPixmap(state_.Settings.SoundOn ? playPictures_[scheme] : pausePictures_[scheme]);
     Image2->setAccessibleName(state_.Settings.SoundOn ? QStringLiteral("sound on") : QStringLiteral("sound off"));
 }
@@ -90,8 +88,7 @@ void DataFrm::Label3_Click(int Index)
 {
     state_.TransparencyLevel = 255 - 10 * Index;
     platform::SetWindowOpacity(this, state_.TransparencyLevel);
-    for (int i = 0; i < 10; ++i)
-        Shape3[i]->setFillColour(i <= Index ? shade(2) : shade(4));
+    fillTransparencyCells(Index);
 }
 
 // The preview window comes with the report pages; until then help and about only

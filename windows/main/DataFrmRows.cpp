@@ -7,6 +7,7 @@
 #include "windows/WindowOwner.h"
 #include "windows/controls/Colours.h"
 #include "windows/controls/HoverColours.h"
+#include "windows/controls/SmallWindow.h"
 #include "windows/controls/Text.h"
 #include "windows/links/LinkFrm.h"
 
@@ -52,7 +53,7 @@ void DataFrm::showMasterRows()
 void DataFrm::VScroll1_Change()
 {
     for (TagLabel* row : Res) {
-        row->setForeColour(shade(3));
+        setRowChosen(row, false);
         row->setCaption(QString());
         row->Tag = QStringLiteral("-1");
     }
@@ -72,8 +73,7 @@ void DataFrm::Res_Click(int Index)
     if (clicked->text().isEmpty())
         return;
     for (TagLabel* row : Res)
-        row->setForeColour(shade(3));
-    clicked->setForeColour(kWhite);
+        setRowChosen(row, row == clicked);
 
     typewriterPosition_ = 1;
     FileNote->clear();
@@ -149,8 +149,7 @@ void DataFrm::Subs_Click(int Index)
     PendingMaster = false;
     PendingSub = false;
     for (TagLabel* row : Subs)
-        row->setForeColour(shade(3));
-    clicked->setForeColour(kWhite);
+        setRowChosen(row, row == clicked);
     resetTabCaptions();
     setTabs(true, shade(3));
     emptyLinkRows();
@@ -171,8 +170,16 @@ void DataFrm::emptySubRows()
     for (TagLabel* row : Subs) {
         row->setCaption(QString());
         row->Tag.clear();
-        row->setForeColour(shade(3));
+        setRowChosen(row, false);
     }
+}
+
+// The chosen row or tab is drawn in white, and in bold with a mark, which stays
+// visible in schemes where white text is lifted to the rows' own text colour.
+void DataFrm::setRowChosen(TagLabel* row, bool chosen)
+{
+    row->setForeColour(chosen ? kWhite : shade(3));
+    row->setSelected(chosen);
 }
 
 // The four link-kind tabs, enabled or not, in one text colour.
@@ -181,6 +188,7 @@ void DataFrm::setTabs(bool enabled, std::uint32_t textColour)
     for (int k = 0; k < 4; ++k) {
         Label1[k]->setEnabled(enabled);
         Label1[k]->setForeColour(textColour);
+        Label1[k]->setSelected(false);
     }
 }
 
@@ -243,8 +251,7 @@ void DataFrm::openLinkMenu(int row)
     state_.SelectedLinkDescription = fromQString(resA[row]->caption());
     state_.SelectedLinkTarget = fromQString(resB[row]->caption());
     state_.SelectedLinkIndex = static_cast<std::int16_t>(tagNumber(resB[row]));
-    menu.show();
-    menu.raise();
+    bringForward(&menu);
 }
 
 template <std::size_t N>

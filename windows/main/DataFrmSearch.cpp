@@ -89,7 +89,7 @@ void DataFrm::clearDisplay()
     for (TagLabel* row : Res) {
         row->setCaption(QString());
         row->Tag = QStringLiteral("-1");
-        row->setForeColour(shade(3));
+        setRowChosen(row, false);
         row->setBackColour(shade(5));
     }
     Label2[5]->hide();

@@ -9,6 +9,7 @@
 #include "windows/controls/Legibility.h"
 #include "windows/controls/SmallWindow.h"
 #include "windows/controls/Text.h"
+#include "windows/controls/WindowColours.h"
 #include "windows/main/DataFrm.h"
 #include "windows/start/StartUpFrm.h"
 
@@ -89,12 +90,7 @@ void NewFileFrm::Form_Load()
         Label1[i]->setBackColour(shade(4));
     }
     const std::uint32_t tickBack = nine ? shade(1) : shade(5);
-    QPalette tick = Check1->palette();
-    // A tick box fills its background with the button colour.
-    tick.setColor(QPalette::Window, fromColourRef(tickBack));
-    tick.setColor(QPalette::Button, fromColourRef(tickBack));
-    tick.setColor(QPalette::WindowText, legibleText(nine ? shade(2) : shade(1), tickBack));
-    Check1->setPalette(tick);
+    paintTextBox(Check1, tickBack, nine ? shade(2) : shade(1));
 
     Check1->setChecked(false);
     Check1_Click();

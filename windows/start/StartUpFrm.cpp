@@ -10,7 +10,9 @@
 #include "windows/controls/Colours.h"
 #include "windows/controls/FolderLists.h"
 #include "windows/controls/HoverColours.h"
+#include "windows/controls/Pictures.h"
 #include "windows/controls/SmallWindow.h"
+#include "windows/controls/WindowColours.h"
 #include "windows/main/DataFrm.h"
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
@@ -37,7 +39,7 @@ StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
     setFixedSize(560, 380);
     setMouseTracking(true);
     setAutoFillBackground(true);
-    setWindowIcon(QIcon(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/brindlecase.png"))));
+    setWindowIcon(loadIcon(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/brindlecase.png"))));
 
     auto* banner = new QLabel(QStringLiteral("Brindlecase"), this);
     banner->setObjectName(QStringLiteral("Banner"));
@@ -76,7 +78,7 @@ StartUpFrm::StartUpFrm(WindowOwner& owner) : QWidget(nullptr), owner_(owner)
     Image7->setToolTip(QStringLiteral("help"));
     Image7->setCaption(QString());
     Image7->setAutoFillBackground(false);
-    Image7->setPixmap(QPixmap(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/help.png"))));
+    Image7->setPixmap(loadPicture(QDir(owner.programFolder()).filePath(QStringLiteral("pictures/help.png"))));
     Image7->setGeometry(520, 14, 24, 24);
     connect(Image7, &TagLabel::clicked, this, &StartUpFrm::Image7_Click);
 
@@ -101,7 +103,7 @@ void StartUpFrm::Form_Load()
     Drive1->setCurrentText(driveOf(programFolder, driveRoots()));
     setFolder(programFolder);
     store::readStartSettings(store::settingsPath(state.ProgramFolder), state.Settings);
-    state.Shades = schemeShades(state.Settings.ColourScheme, state.Shades);
+    state.Shades = schemeShades(schemeInUse(state.Settings.ColourScheme), state.Shades);
     paintButtons();
 }
 
@@ -115,10 +117,8 @@ void StartUpFrm::paintButtons()
         Label1[i]->setForeColour(shade(3));
         Shape1[i]->setBorderColour(shade(2));
     }
-    QPalette window = palette();
-    window.setColor(QPalette::Window, fromColourRef(shade(5)));
-    window.setColor(QPalette::WindowText, fromColourRef(nine ? shade(2) : shade(1)));
-    setPalette(window);
+    paintWindow(this, fromColourRef(shade(5)), fromColourRef(nine ? shade(2) : shade(1)));
+    paintTextBoxes(this);
 }
 
 void StartUpFrm::hoverButton(int index)
@@ -259,6 +259,7 @@ void StartUpFrm::openFile()
     state.FileEncrypted = false;
     DataFrm& main = owner_.dataFrm();
     main.show();
+    main.activateWindow(); // the keyboard goes on in the main window
     if (!main.LoadDataFile(state.DataFilePath))
         return;
     makeBackupOfOpenedFile();

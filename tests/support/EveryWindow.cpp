@@ -1,0 +1,132 @@
+#include "support/EveryWindow.h"
+
+#include "store/DataFile.h"
+#include "support/StoreFixtures.h"
+#include "windows/links/BrowseFrm.h"
+#include "windows/links/LinkFrm.h"
+#include "windows/links/NewLinkFrm.h"
+#include "windows/links/QuickLinkFrm.h"
+#include "windows/main/DataFrm.h"
+#include "windows/preview/EmailGroup.h"
+#include "windows/start/EncryptionFrm.h"
+#include "windows/start/NewFileFrm.h"
+#include "windows/start/StartUpFrm.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace testing_support {
+namespace {
+
+std::string showcaseFile()
+{
+    const std::string tooLong = " that goes on and on, well past the edge of any row or list it is shown in, and on";
+    TempFolder scratch;
+    store::AppState s;
+    const int garden = addMaster(s, "Open", "Garden" + tooLong + "\xAC" "weeds and seeds");
+    addSub(s, garden, "Fence\xAC");
+    addSub(s, garden, "Shed roof" + tooLong + "\xAC");
+    addMaster(s, "Done", "Car service\xAC");
+    store::Record& record = s.Records[garden];
+    record.Emails.push_back("Ann\xAC" "ann@example.org");
+    record.Emails.push_back("Bob" + tooLong + "\xAC" "bob@example.org");
+    record.Folders.push_back("Plans\xAC" "/home/me/plans");
+    record.WebLinks.push_back("Seeds\xAC" "https://seeds.example");
+    s.DataFilePath = scratch.file("made.bcn");
+    store::SaveDataFile(s);
+    return readFile(s.DataFilePath);
+}
+
+// A window of the link editor's, opened by its button `button`.
+template <typename Window>
+QWidget* fromLinkEditor(WindowHarness& harness, const char* button, Window& (windows::WindowOwner::*window)())
+{
+    QWidget* main = mainWindowWithRecord(harness);
+    if (!harness.owner->isNewLinkFrmLoaded())
+        WindowHarness::click(harness.label(main, QStringLiteral("Image3_3")));
+    harness.owner->newLinkFrm().LinkDescription->setText(QStringLiteral("Ann"));
+    if (button)
+        WindowHarness::click(harness.label(&harness.owner->newLinkFrm(), QString::fromLatin1(button)));
+    QWidget* opened = &(*harness.owner.*window)();
+    if (auto* list = opened->findChild<QListWidget*>(QStringLiteral("List1")))
+        list->setCurrentRow(0);
+    return opened;
+}
+
+} // namespace
+
+void chooseScheme(WindowHarness& harness, int scheme)
+{
+    if (scheme != 0)
+        harness.writeSettings(" 1500 \r\n 900 \r\nFalse\r\nTrue\r\n 1 \r\n " + std::to_string(scheme) + " \r\n");
+}
+
+QWidget* mainWindowWithRecord(WindowHarness& harness)
+{
+    if (harness.owner->isDataFrmLoaded())
+        return &harness.owner->dataFrm();
+    windows::DataFrm& main = harness.openData(showcaseFile());
+    harness.find<QLineEdit>(&main, QStringLiteral("SearchTxt"))->setText(QStringLiteral("e"));
+    WindowHarness::click(harness.label(&main, QStringLiteral("Res_0")));
+    main.Timer1_Timer(); // the note's first step, with the typing hint showing
+    WindowHarness::click(harness.label(&main, QStringLiteral("Label1_0")));
+    main.Image1_Click(); // the file menu
+    return &main;
+}
+
+const std::vector<WindowLoader>& everyWindow()
+{
+    using windows::WindowOwner;
+    static const std::vector<WindowLoader> loaders = {
+        {"StartUpFrm",
+         [](WindowHarness& harness) -> QWidget* {
+             windows::StartUpFrm& start = harness.owner->startUp();
+             start.show();
+             return &start;
+         }},
+        {"DataFrm", mainWindowWithRecord},
+        {"LinkFrm",
+         [](WindowHarness& harness) -> QWidget* {
+             WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
+             return &harness.owner->linkFrm();
+         }},
+        {"NewLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, nullptr, &WindowOwner::newLinkFrm); }},
+        {"BrowseFrm",
+         [](WindowHarness& harness) {
+             const std::filesystem::path deep = harness.folder.path() / ("folder" + std::string(80, 'x'));
+             std::filesystem::create_directories(deep);
+             harness.folder.write("folder" + std::string(80, 'x') + "/plan.txt", "");
+             harness.state.PickerLastFolder = deep.string(); // a path too long for its place
+             return fromLinkEditor(harness, "Label1_2", &WindowOwner::browseFrm);
+         }},
+        {"QuickLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, "Label1_3", &WindowOwner::quickLinkFrm); }},
+        {"NewFileFrm",
+         [](WindowHarness& harness) -> QWidget* {
+             windows::StartUpFrm& start = harness.owner->startUp();
+             start.show();
+             WindowHarness::click(harness.label(&start, QStringLiteral("Label1_0"))); // "new file"
+             return &harness.owner->newFileFrm();
+         }},
+        {"EncryptionFrm",
+         [](WindowHarness& harness) -> QWidget* {
+             harness.folder.write("notes.bcn", "");
+             windows::StartUpFrm& start = harness.owner->startUp();
+             start.show();
+             start.setFolder(QString::fromStdString(harness.folder.path().string()));
+             auto* files = harness.find<QListWidget>(&start, QStringLiteral("File1"));
+             files->setCurrentRow(0);
+             start.File1_Click();
+             WindowHarness::click(harness.label(&start, QStringLiteral("Label1_3"))); // "encrypt file"
+             return &harness.owner->encryptionFrm();
+         }},
+        {"EmailGroup",
+         [](WindowHarness& harness) -> QWidget* {
+             WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
+             WindowHarness::click(harness.label(&harness.owner->linkFrm(), QStringLiteral("LinkType_1"))); // "add to group"
+             return &harness.owner->emailGroup();
+         }},
+    };
+    return loaders;
+}
+
+} // namespace testing_support
