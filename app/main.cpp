@@ -10,6 +10,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlecase"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlecase.Brindlecase"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     store::AppState state;
