@@ -87,8 +87,8 @@ fs::path chooseProgramFolder(const ProgramFolderPlaces& places)
 {
     std::error_code error;
     const bool installedCopy = fs::is_directory(places.installedAssets, error);
-    if (!installedCopy && canWriteIn(places.executableFolder))
-        return places.executableFolder;
+    if ((!installedCopy && canWriteIn(places.executableFolder)) || places.userDataFolder.empty())
+        return places.executableFolder; // without a home folder there is nowhere else
     fs::create_directories(places.userDataFolder, error);
     if (installedCopy)
         refreshProgramAssets(places.installedAssets, places.userDataFolder);

@@ -17,7 +17,8 @@ struct ProgramFolderPlaces {
 // installed copy (a build folder, a portable copy). Otherwise (an installed copy, even
 // when run by a user who may write into the system's folders, or a read-only folder)
 // the user's data folder, created if needed and brought up to date from the
-// installed assets first.
+// installed assets first. With no user data folder known (no home folder), the
+// executable's folder is all there is.
 std::filesystem::path chooseProgramFolder(const ProgramFolderPlaces& places);
 
 // Copies the installed assets into `folder`, keeping the sub folders: every file the

@@ -155,6 +155,13 @@ TEST_F(ProgramFolderTest, AFolderTheProgramCannotWriteIntoSendsItToTheUsersDataF
     EXPECT_EQ(filesUnder(data), std::set<std::string>{}) << "no installation: nothing to copy";
 }
 
+TEST_F(ProgramFolderTest, WithoutAUserDataFolderTheProgramStaysInItsOwnFolder)
+{
+    install();
+    EXPECT_EQ(chooseProgramFolder({bin, share, fs::path()}), bin);
+    EXPECT_FALSE(fs::exists(data));
+}
+
 TEST_F(ProgramFolderTest, AReadOnlyPortableCopyUsesTheUsersDataFolder)
 {
     if (::geteuid() == 0)
