@@ -1,4 +1,5 @@
 #include "platform/Platform.h"
+#include "platform/ProgramFolder.h"
 #include "store/AppState.h"
 #include "windows/WindowOwner.h"
 #include "windows/start/StartUpFrm.h"
@@ -52,11 +53,12 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brindlecase"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brindlecase.Brindlecase"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     store::AppState state;
-    state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
-    platform::DesktopServices desktop(QCoreApplication::applicationDirPath());
+    state.ProgramFolder = platform::chooseProgramFolder(platform::programFolderPlaces());
+    platform::DesktopServices desktop(QString::fromStdString(state.ProgramFolder.string()));
     windows::WindowOwner owner(state, desktop.services());
 
     windows::StartUpFrm& start = owner.startUp();
