@@ -172,6 +172,7 @@ void PreviewFrm::showTextView()
     Text1->setPlainText(boxText(toQString(bytes)));
     Text1->document()->setModified(false);
     Text1->show();
+    Text1->setFocus();
     setCaptions(kTextCaptions);
 }
 
