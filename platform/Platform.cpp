@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include "platform/PrintDialogs.h"
 #include "platform/Shell.h"
 #include "platform/WebEngineBrowser.h"
 
@@ -122,7 +123,8 @@ DesktopServices::DesktopServices(const QString& programFolder)
       sounds_(std::make_unique<QtClickSounds>(programFolder)),
       clock_(std::make_unique<SystemClock>()),
       launcher_(std::make_unique<DesktopLauncher>()),
-      browsers_(std::make_unique<WebEngineBrowserFactory>())
+      browsers_(std::make_unique<WebEngineBrowserFactory>()),
+      printing_(std::make_unique<DesktopPrintDialogs>())
 {
 }
 
@@ -130,7 +132,7 @@ DesktopServices::~DesktopServices() = default;
 
 Services DesktopServices::services()
 {
-    return {*messages_, *tray_, *sounds_, *clock_, *launcher_, *browsers_};
+    return {*messages_, *tray_, *sounds_, *clock_, *launcher_, *browsers_, *printing_};
 }
 
 void SetWindowOpacity(QWidget* window, int level)

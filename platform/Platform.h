@@ -65,6 +65,7 @@ public:
 // hands in fakes.
 class Launcher;
 class BrowserFactory;
+class PrintDialogs;
 
 struct Services {
     MessageBoxes& messages;
@@ -73,6 +74,7 @@ struct Services {
     Clock& clock;
     Launcher& launcher;
     BrowserFactory& browsers;
+    PrintDialogs& printing;
 };
 
 // The desktop's own implementations.
@@ -89,6 +91,7 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Launcher> launcher_;
     std::unique_ptr<BrowserFactory> browsers_;
+    std::unique_ptr<PrintDialogs> printing_;
 };
 
 // Window opacity from a level 0 (invisible) to 255 (opaque).

@@ -1,6 +1,7 @@
 #include "platform/WebEngineBrowser.h"
 
 #include <QPointer>
+#include <QPrinter>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -54,12 +55,9 @@ public:
             if (titleChanged_)
                 titleChanged_(title);
         });
-        connect(this, &QWebEngineView::printFinished, this, [this](bool ok) {
-            auto done = std::move(printDone_);
-            printDone_ = nullptr;
-            if (done)
-                done(ok);
-        });
+        connect(this, &QWebEngineView::printFinished, this, [this](bool ok) { printEnded(ok); });
+        connect(page_, &QWebEnginePage::pdfPrintingFinished, this,
+                [this](const QString&, bool ok) { printEnded(ok); });
     }
 
     QWidget* widget() override { return this; }
@@ -70,7 +68,9 @@ public:
     void onTitleChanged(std::function<void(const QString&)> handler) override { titleChanged_ = std::move(handler); }
     void onMailLink(std::function<void(const QUrl&)> handler) override { page_->onMailLink = std::move(handler); }
 
-    // One print at a time: a second request while one runs is refused.
+    // One print at a time: a second request while one runs is refused. A printer
+    // that writes a PDF file gets the engine's own PDF, whose text stays text; any
+    // other gets the pages drawn as pictures.
     void print(QPrinter& printer, std::function<void(bool)> done) override
     {
         if (printDone_) {
@@ -78,10 +78,21 @@ public:
             return;
         }
         printDone_ = std::move(done);
-        QWebEngineView::print(&printer);
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+            page_->printToPdf(printer.outputFileName(), printer.pageLayout(), printer.pageRanges());
+        else
+            QWebEngineView::print(&printer);
     }
 
 private:
+    void printEnded(bool ok)
+    {
+        auto done = std::move(printDone_);
+        printDone_ = nullptr;
+        if (done)
+            done(ok);
+    }
+
     void tell(LoadResult result)
     {
         if (loadFinished_)

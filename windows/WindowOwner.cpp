@@ -9,6 +9,7 @@
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
 #include "windows/preview/EmailGroup.h"
+#include "windows/preview/PreviewFrm.h"
 #include "windows/start/StartUpFrm.h"
 
 namespace windows {
@@ -47,6 +48,7 @@ WindowOwner::WindowOwner(store::AppState& state, platform::Services services) : 
 // The small windows go first: they refer to the main and start windows.
 WindowOwner::~WindowOwner()
 {
+    previewFrm_.reset();
     encryptionFrm_.reset();
     newFileFrm_.reset();
     emailGroup_.reset();
@@ -72,11 +74,13 @@ NewLinkFrm& WindowOwner::newLinkFrm() { return load(newLinkFrm_, *this); }
 BrowseFrm& WindowOwner::browseFrm() { return load(browseFrm_, *this); }
 QuickLinkFrm& WindowOwner::quickLinkFrm() { return load(quickLinkFrm_, *this); }
 EmailGroup& WindowOwner::emailGroup() { return load(emailGroup_, *this); }
+PreviewFrm& WindowOwner::previewFrm() { return load(previewFrm_, *this); }
 
 void WindowOwner::unloadStartUp() { unload(startUp_); }
 void WindowOwner::unloadNewFileFrm() { unload(newFileFrm_); }
 void WindowOwner::unloadEncryptionFrm() { unload(encryptionFrm_); }
 void WindowOwner::unloadEmailGroup() { unload(emailGroup_, dataFrm_.get()); }
+void WindowOwner::unloadPreviewFrm() { unload(previewFrm_, dataFrm_ ? static_cast<QWidget*>(dataFrm_.get()) : startUp_.get()); }
 void WindowOwner::unloadLinkFrm() { unload(linkFrm_, dataFrm_.get()); }
 void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_, dataFrm_.get()); }
 void WindowOwner::unloadBrowseFrm() { unload(browseFrm_, newLinkFrm_ ? static_cast<QWidget*>(newLinkFrm_.get()) : dataFrm_.get()); }

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "store/AppState.h"
 
+#include <QPageLayout>
 #include <QString>
 
 #include <memory>
@@ -16,6 +17,7 @@ class EmailGroup;
 class LinkFrm;
 class NewFileFrm;
 class NewLinkFrm;
+class PreviewFrm;
 class QuickLinkFrm;
 class StartUpFrm;
 
@@ -58,6 +60,14 @@ public:
     bool isEmailGroupLoaded() const { return emailGroup_ != nullptr; }
     void unloadEmailGroup();
 
+    PreviewFrm& previewFrm();
+    bool isPreviewFrmLoaded() const { return previewFrm_ != nullptr; }
+    void unloadPreviewFrm();
+
+    // The paper, orientation and margins chosen in the preview's page setup, kept
+    // for the next print while the program runs (invalid until one is chosen).
+    QPageLayout& pageSetup() { return pageSetup_; }
+
     store::AppState& state() { return state_; }
     platform::Services& services() { return services_; }
     QString programFolder() const;
@@ -74,6 +84,8 @@ private:
     std::unique_ptr<BrowseFrm> browseFrm_;
     std::unique_ptr<QuickLinkFrm> quickLinkFrm_;
     std::unique_ptr<EmailGroup> emailGroup_;
+    std::unique_ptr<PreviewFrm> previewFrm_;
+    QPageLayout pageSetup_;
 };
 
 } // namespace windows

@@ -1,16 +1,18 @@
 // The real embedded browser, offscreen: what it tells the windows about a page
-// shown, a missing file and a mail link followed.
+// shown, a missing file and a mail link followed, and a page printed to PDF.
 
 #include "platform/WebEngineBrowser.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -70,6 +72,51 @@ TEST_F(WebEngineBrowserTest, MissingFileIsNoPagePageLoadsMailLinksAreHandedOver)
     EXPECT_EQ(mails[0].toString(), "mailto:a@example.org;b@example.org");
     EXPECT_EQ(results.size(), 2u) << "following a mail link is no navigation";
     EXPECT_EQ(browser->address(), QUrl::fromLocalFile(QString::fromStdString(page.string())));
+}
+
+// The text poppler's pdftotext reads from a PDF file ("" when it cannot).
+std::string pdfText(const std::filesystem::path& pdf)
+{
+    std::string text;
+    FILE* pipe = ::popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r");
+    if (!pipe)
+        return text;
+    char buffer[4096];
+    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe))
+        text.append(buffer, read);
+    ::pclose(pipe);
+    return text;
+}
+
+// A local page printed into a PDF printer, as the preview's "PRINT" does with a
+// PDF file chosen: the file holds the page's words, and the window went on taking
+// events while the page was rendered.
+TEST_F(WebEngineBrowserTest, PrintsTheShownPageIntoAPdfFile)
+{
+    ASSERT_EQ(std::system("command -v pdftotext >/dev/null"), 0) << "pdftotext is missing (Debian package poppler-utils)";
+    const auto page = folder.write("print.htm", "<html><head><title>Print me</title></head><body>"
+                                                "<h1>Garden shed rebuild</h1><p>Three quotes before March.</p>"
+                                                "</body></html>");
+    browser->navigate(QString::fromStdString(page.string()));
+    ASSERT_TRUE(waitForResults(1));
+    ASSERT_EQ(results.back(), LoadResult::Loaded);
+
+    const std::filesystem::path pdf = folder.file("printed.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    std::optional<bool> printed;
+    browser->print(printer, [&](bool ok) { printed = ok; });
+    EXPECT_FALSE(printed.has_value()) << "printing returns before the page is rendered";
+    std::optional<bool> second;
+    browser->print(printer, [&](bool ok) { second = ok; });
+    EXPECT_EQ(second, std::optional<bool>(false)) << "a second print while one runs is refused at once";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return printed.has_value(); }, 30000));
+    EXPECT_TRUE(*printed);
+
+    const std::string text = pdfText(pdf);
+    EXPECT_NE(text.find("Garden shed rebuild"), std::string::npos) << text;
+    EXPECT_NE(text.find("Three quotes before March."), std::string::npos) << text;
 }
 
 } // namespace

@@ -8,10 +8,12 @@
 #include "windows/links/QuickLinkFrm.h"
 #include "windows/main/DataFrm.h"
 #include "windows/preview/EmailGroup.h"
+#include "windows/preview/PreviewFrm.h"
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
 #include "windows/start/StartUpFrm.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -51,6 +53,19 @@ QWidget* fromLinkEditor(WindowHarness& harness, const char* button, Window& (win
     if (auto* list = opened->findChild<QListWidget*>(QStringLiteral("List1")))
         list->setCurrentRow(0);
     return opened;
+}
+
+// The preview of a text file with a long name, switched to its text view.
+QWidget* previewInTextView(WindowHarness& harness)
+{
+    const auto file = harness.folder.write("notes of the garden shed rebuild" + std::string(60, 'x') + ".txt",
+                                           "Old shed\r\nThree quotes\r\n");
+    harness.state.SelectedLinkDescription = "Shed notes";
+    harness.state.SelectedLinkTarget = file.string();
+    windows::PreviewFrm& preview = harness.owner->previewFrm();
+    preview.openPreview(true, true);
+    preview.Command5_Click(); // "TEXT VIEW"
+    return &preview;
 }
 
 } // namespace
@@ -124,6 +139,12 @@ const std::vector<WindowLoader>& everyWindow()
              WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
              WindowHarness::click(harness.label(&harness.owner->linkFrm(), QStringLiteral("LinkType_1"))); // "add to group"
              return &harness.owner->emailGroup();
+         }},
+        {"PreviewFrm", previewInTextView},
+        {"PropertiesDialog",
+         [](WindowHarness& harness) -> QWidget* {
+             WindowHarness::click(harness.find<QWidget>(previewInTextView(harness), QStringLiteral("Command2")));
+             return harness.owner->previewFrm().findChildren<QDialog*>(QStringLiteral("PropertiesDialog")).constLast();
          }},
     };
     return loaders;

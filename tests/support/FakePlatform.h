@@ -1,10 +1,12 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "platform/PrintDialogs.h"
 #include "platform/Shell.h"
 #include "support/FakeBrowser.h"
 
 #include <QIcon>
+#include <QPrinter>
 #include <QString>
 
 #include <algorithm>
@@ -97,6 +99,32 @@ public:
     std::vector<QString> attachments;
 };
 
+// Answers the print dialogs as told, recording the page layout each print dialog
+// was shown; the preview draws its pages once, as the dialog does when it opens.
+class FakePrintDialogs : public platform::PrintDialogs {
+public:
+    bool choosePrinter(QPrinter& printer, QWidget*) override
+    {
+        layouts.push_back(printer.pageLayout());
+        return printChosen;
+    }
+    void preview(QPrinter& printer, QWidget*, std::function<void(QPrinter&)> paint) override
+    {
+        ++previews;
+        paint(printer);
+    }
+    bool choosePageSetup(QPrinter& printer, QWidget*) override
+    {
+        if (pageSetup)
+            pageSetup(printer);
+        return pageSetup != nullptr;
+    }
+    bool printChosen = true;
+    std::function<void(QPrinter&)> pageSetup; // the user's choice; none: cancelled
+    std::vector<QPageLayout> layouts; // of the printer each print dialog was shown
+    int previews = 0;
+};
+
 struct FakePlatform {
     FakeMessages messages;
     FakeTray tray;
@@ -104,7 +132,8 @@ struct FakePlatform {
     FakeClock clock;
     FakeLauncher launcher;
     FakeBrowsers browsers;
-    platform::Services services() { return {messages, tray, sounds, clock, launcher, browsers}; }
+    FakePrintDialogs printing;
+    platform::Services services() { return {messages, tray, sounds, clock, launcher, browsers, printing}; }
 };
 
 } // namespace testing_support

@@ -52,7 +52,7 @@ void keepOnOneLine(QLineEdit* box)
     box->setValidator(new OneLineValidator(box));
 }
 
-QString noteBoxText(const QPlainTextEdit* box)
+QString noteBoxText(const QPlainTextEdit* box, ControlCharacters controls)
 {
     const QString raw = box->document()->toRawText();
     QString text;
@@ -70,7 +70,7 @@ QString noteBoxText(const QPlainTextEdit* box)
             text += c;
             break;
         default:
-            if (!isControl(c))
+            if (!isControl(c) || controls == ControlCharacters::Kept)
                 text += c;
         }
     }

@@ -9,6 +9,7 @@
 #include "windows/links/NewLinkFrm.h"
 #include "windows/main/DataFrm.h"
 #include "windows/preview/EmailGroup.h"
+#include "windows/preview/PreviewFrm.h"
 
 namespace windows {
 namespace {
@@ -92,9 +93,10 @@ void LinkFrm::runEntry(int Index)
     const QString target = toQString(state.SelectedLinkTarget);
     switch (Index) {
     case 0:
-        // The preview entries come with the preview window.
         if (kind == 1)
             owner_.services().launcher.openMail(QStringLiteral("mailto: ") + target);
+        else if (kind >= 2 && kind <= 4)
+            owner_.previewFrm().openPreview(true, true);
         break;
     case 1:
         if (kind == 1) {

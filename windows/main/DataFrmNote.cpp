@@ -7,6 +7,7 @@
 #include "windows/WindowOwner.h"
 #include "windows/controls/ColourSchemes.h"
 #include "windows/controls/Text.h"
+#include "windows/preview/PreviewFrm.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -91,18 +92,14 @@ void DataFrm::Label3_Click(int Index)
     fillTransparencyCells(Index);
 }
 
-// The preview window comes with the report pages; until then help and about only
-// set what the preview window will show.
 void DataFrm::Image7_Click()
 {
-    state_.SelectedLinkDescription = "Brindlecase 2008 - Help";
-    state_.SelectedLinkTarget = (state_.ProgramFolder / "help" / "index.htm").string();
+    previewHelpPage(owner_);
 }
 
 void DataFrm::Label8_Click()
 {
-    state_.SelectedLinkDescription = "About Brindlecase";
-    state_.SelectedLinkTarget = (state_.ProgramFolder / "About.htm").string();
+    previewAboutPage(owner_);
 }
 
 void DataFrm::Image1_Click()

@@ -14,6 +14,7 @@
 #include "windows/controls/SmallWindow.h"
 #include "windows/controls/WindowColours.h"
 #include "windows/main/DataFrm.h"
+#include "windows/preview/PreviewFrm.h"
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
 
@@ -235,9 +236,7 @@ void StartUpFrm::mailChosenFile()
 
 void StartUpFrm::Image7_Click()
 {
-    store::AppState& state = owner_.state();
-    state.SelectedLinkDescription = "Brindlecase 2008 - Help";
-    state.SelectedLinkTarget = (state.ProgramFolder / "help" / "index.htm").string();
+    previewHelpPage(owner_);
 }
 
 void StartUpFrm::openFile()
