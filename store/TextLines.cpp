@@ -2,6 +2,7 @@
 
 #include "store/SafeFile.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace store {
@@ -30,7 +31,10 @@ bool forEachFileLine(const std::filesystem::path& path, std::uint64_t sizeLimit,
 {
     ReadableFile file(path, sizeLimit);
     ContentHash hash;
-    std::size_t capacity = kBlockSize;
+    // A small file needs no full block; one that grows while it is read still
+    // reads on, and a long line enlarges the block as below.
+    const auto fileSize = static_cast<std::uint64_t>(file.info().st_size);
+    std::size_t capacity = fileSize < kBlockSize ? std::max<std::size_t>(fileSize + 1, 4096) : kBlockSize;
     std::unique_ptr<char[]> block(new char[capacity]);
     std::size_t held = 0; // bytes of a line not yet complete, at the block's start
     for (;;) {

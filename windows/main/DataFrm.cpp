@@ -1,7 +1,5 @@
 #include "windows/main/DataFrm.h"
 
-#include "store/DataFileLock.h"
-
 #include "store/Cp1252.h"
 #include "windows/WindowOwner.h"
 #include "windows/controls/ColourSchemes.h"
@@ -73,7 +71,6 @@ DataFrm::DataFrm(WindowOwner& owner)
 
 DataFrm::~DataFrm()
 {
-    state_.Lock.reset(); // the file is no longer open here
     services_.tray.remove();
 }
 

@@ -116,6 +116,7 @@ void DataFrm::reloadKeepingNote()
                                            + QStringLiteral("\n\nThe records shown here were kept; nothing was saved."));
         return;
     }
+    finishNoteDisplay(); // the whole text, not as far as the typewriter got
     const QString typed = noteBoxText(FileNote);
     state_.Records = std::move(fresh.Records);
     state_.OnDisk = fresh.OnDisk;
