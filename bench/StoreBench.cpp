@@ -56,8 +56,8 @@ struct Fixture {
         records = bench::generateStore();
         write(plain, false);
         write(enciphered, true);
-        plainBytes = store::readWholeFile(plain);
-        encipheredBytes = store::readWholeFile(enciphered);
+        plainBytes = store::readWholeFile(plain, store::kMaxEncipheredFileBytes);
+        encipheredBytes = store::readWholeFile(enciphered, store::kMaxEncipheredFileBytes);
     }
     ~Fixture() { fs::remove_all(folder); }
 

@@ -1,5 +1,6 @@
 #include "store/AppState.h"
 
+#include "store/DataFileLock.h"
 #include "store/LineCipher.h"
 #include "store/SafeFile.h"
 

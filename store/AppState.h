@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DiskStamp.h"
 #include "store/Record.h"
 #include "store/Settings.h"
 
@@ -12,6 +13,7 @@
 
 namespace store {
 
+class DataFileLock;
 class SafeFileWriter;
 class LineCipher;
 
@@ -30,6 +32,12 @@ struct AppState {
     std::string FilePassword;      // Windows-1252 bytes, as typed
     bool PasswordAccepted = false;
     bool LoadFailed = false;
+
+    // What the data file on disk was after the last load or write, to notice a
+    // change made outside the program before a save would overwrite it.
+    DiskStamp OnDisk;
+    // Opened read-only (another instance has it open): nothing is written.
+    bool ReadOnly = false;
 
     std::int16_t CurrentMaster = -1;
     std::int16_t CurrentSub = -1;
@@ -63,6 +71,9 @@ struct AppState {
 
     // The folder of the program: settings, pages, sounds and pictures live there.
     std::filesystem::path ProgramFolder;
+
+    // This instance's claim on the open data file (none when opened read-only).
+    std::unique_ptr<DataFileLock> Lock;
 
     // Open only between OpenOutput and CloseOutput.
     std::unique_ptr<SafeFileWriter> OutStream;

@@ -181,11 +181,16 @@ void writeWholeFile(AppState& state, Write&& write)
     }
 }
 
+std::uint64_t sizeLimit(const AppState& state)
+{
+    return state.FileEncrypted ? kMaxEncipheredFileBytes : kMaxDataFileBytes;
+}
+
 void reloadWrittenFile(AppState& state)
 {
     state.Records = emptyRecords();
     LineDecoder decoder(state);
-    forEachFileLine(state.DataFilePath, [&](std::string_view line) { decoder.decode(line); });
+    forEachFileLine(state.DataFilePath, sizeLimit(state), [&](std::string_view line) { decoder.decode(line); });
 }
 
 } // namespace
@@ -223,16 +228,25 @@ bool LoadDataFile(AppState& state, const fs::path& path, LoadReporter& reporter)
 {
     state.Records = emptyRecords();
     state.PasswordAccepted = false;
+    state.OnDisk = DiskStamp();
     bool lastLineEnded = true;
     try {
         LineDecoder decoder(state);
-        lastLineEnded = forEachFileLine(path, [&](std::string_view line) {
-            if (!line.empty())
-                decoder.decode(line);
-        });
+        lastLineEnded = forEachFileLine(
+            path, sizeLimit(state),
+            [&](std::string_view line) {
+                if (!line.empty())
+                    decoder.decode(line);
+            },
+            &state.OnDisk);
     } catch (const std::exception& error) {
         state.LoadFailed = true;
-        reporter.loadFailed(loadErrorMessage(state.DataFilePath), error.what());
+        state.OnDisk = DiskStamp();
+        // A file that could not be read at all (a folder, a pipe, too large, not
+        // allowed) says so; a file whose lines are damaged gets the load error.
+        const auto* storeError = dynamic_cast<const StoreError*>(&error);
+        const bool unreadable = storeError && storeError->kind() == ErrorKind::File;
+        reporter.loadFailed(unreadable ? error.what() : loadErrorMessage(state.DataFilePath), error.what());
         return false;
     }
     state.LoadFailed = false;
@@ -275,6 +289,7 @@ void CloseOutput(AppState& state)
     std::unique_ptr<SafeFileWriter> stream = std::move(state.OutStream);
     state.OutCipher.reset();
     stream->commit();
+    state.OnDisk = stampOf(stream->writtenInfo(), stream->writtenHash());
 }
 
 void AbortOutput(AppState& state)

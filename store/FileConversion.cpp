@@ -95,7 +95,7 @@ ConversionResult ConvertDataFile(const fs::path& file, const std::string& passwo
     else
         throw StoreError(ErrorKind::File, "'" + name + "' is not a data file (.bcn or .bcy).");
 
-    const std::string original = readWholeFile(file);
+    const std::string original = readWholeFile(file, kMaxEncipheredFileBytes);
     requireLoadable(file, original, conversion, password);
     const std::string converted = convertLines(original, conversion, password);
     const fs::path newPath = name.substr(0, name.size() - 3)

@@ -1,5 +1,6 @@
 #include "store/SafeFile.h"
 
+#include "store/DiskStamp.h"
 #include "store/StoreError.h"
 
 #include <cerrno>
@@ -14,6 +15,7 @@ namespace store {
 namespace {
 
 constexpr std::size_t kFlushSize = 1 << 20;
+constexpr const char* kSavingSuffix = ".saving";
 
 // A read-only target (no write permission for its owner) is refused even where the
 // folder would let us replace it, and even for an administrator, as the user asked
@@ -45,6 +47,18 @@ fs::path resolveLinks(fs::path target)
         target = pointed.is_absolute() ? pointed : target.parent_path() / pointed;
     }
     return target;
+}
+
+// "it holds 300 MB, more than a data file can (at most 256 MB)".
+std::string tooLargeCause(std::uint64_t size, std::uint64_t limit)
+{
+    auto inWords = [](std::uint64_t bytes) {
+        if (bytes >= (std::uint64_t{1} << 20))
+            return std::to_string(bytes >> 20) + " MB";
+        return std::to_string(bytes >> 10) + " KB";
+    };
+    return "it holds " + inWords(size) + ", more than the file can hold (at most " + inWords(limit)
+         + "), so it was not read";
 }
 
 void syncFolder(const fs::path& folder)
@@ -83,8 +97,9 @@ SafeFileWriter::SafeFileWriter(fs::path target) : target_(resolveLinks(std::move
     std::string hiddenName = ".";
     hiddenName += target_.filename().string();
     hiddenName += ".XXXXXX";
+    hiddenName += kSavingSuffix;
     std::string pattern = (folder / hiddenName).string();
-    fd_ = ::mkstemp(pattern.data());
+    fd_ = ::mkstemps(pattern.data(), static_cast<int>(std::strlen(kSavingSuffix)));
     if (fd_ < 0)
         fail(systemErrorText(errno));
     temporary_ = pattern;
@@ -130,6 +145,7 @@ void SafeFileWriter::flushIfFull()
 
 void SafeFileWriter::flush()
 {
+    hash_.update(buffer_);
     const char* data = buffer_.data();
     std::size_t left = buffer_.size();
     while (left > 0) {
@@ -150,6 +166,9 @@ void SafeFileWriter::commit()
     flush();
     if (::fsync(fd_) != 0)
         fail(systemErrorText(errno));
+    if (::fstat(fd_, &writtenInfo_) != 0)
+        fail(systemErrorText(errno));
+    writtenHash_ = hash_.value();
     const int closeResult = ::close(fd_);
     fd_ = -1;
     if (closeResult != 0)
@@ -160,30 +179,57 @@ void SafeFileWriter::commit()
     syncFolder(target_.parent_path());
 }
 
-std::string readWholeFile(const fs::path& path)
+ReadableFile::ReadableFile(const fs::path& path, std::uint64_t sizeLimit) : path_(path), sizeLimit_(sizeLimit)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0)
+    // O_NONBLOCK: opening a pipe with no writer, or a device, must not wait.
+    fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd_ < 0)
         throwReadFailure(path, errno);
-    std::string bytes;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char chunk[1 << 16];
+    if (::fstat(fd_, &info_) != 0)
+        fail(systemErrorText(errno));
+    if (S_ISDIR(info_.st_mode))
+        fail("it is a folder, not a file");
+    if (!S_ISREG(info_.st_mode))
+        fail("it is not an ordinary file (it is a pipe, a device or a socket), so it was not read");
+    if (static_cast<std::uint64_t>(info_.st_size) > sizeLimit)
+        fail(tooLargeCause(static_cast<std::uint64_t>(info_.st_size), sizeLimit));
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+}
+
+ReadableFile::~ReadableFile()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+void ReadableFile::fail(const std::string& cause) const
+{
+    throw StoreError(ErrorKind::File, "Could not read the file '" + path_.string() + "': " + cause + ".");
+}
+
+std::size_t ReadableFile::read(char* into, std::size_t count)
+{
     for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got == 0)
-            break;
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(fd);
-            throwReadFailure(path, error);
-        }
-        bytes.append(chunk, static_cast<std::size_t>(got));
+        const ssize_t got = ::read(fd_, into, count);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            fail(systemErrorText(errno));
+        readSoFar_ += static_cast<std::uint64_t>(got);
+        if (readSoFar_ > sizeLimit_)
+            fail(tooLargeCause(readSoFar_, sizeLimit_));
+        return static_cast<std::size_t>(got);
     }
-    ::close(fd);
+}
+
+std::string readWholeFile(const fs::path& path, std::uint64_t sizeLimit)
+{
+    ReadableFile file(path, sizeLimit);
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(file.info().st_size));
+    char chunk[1 << 16];
+    while (const std::size_t got = file.read(chunk, sizeof chunk))
+        bytes.append(chunk, got);
     return bytes;
 }
 
@@ -196,7 +242,7 @@ void writeFileSafely(const fs::path& path, std::string_view bytes)
 
 void copyFileSafely(const fs::path& from, const fs::path& to)
 {
-    writeFileSafely(to, readWholeFile(from));
+    writeFileSafely(to, readWholeFile(from, kMaxEncipheredFileBytes));
 }
 
 } // namespace store

@@ -1,10 +1,50 @@
 #pragma once
 
+#include "store/DiskStamp.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace store {
+
+// What the readers accept before reading a byte. A data file holds at most 32,767
+// records; even with long notes and many links each, 8 KB a record is generous, so a
+// plain file above 256 MB is not a data file. An enciphered file stores every
+// character as three digits and a comma: four times as much. The settings file is
+// six short lines.
+inline constexpr std::uint64_t kMaxDataFileBytes = std::uint64_t{256} << 20;
+inline constexpr std::uint64_t kMaxEncipheredFileBytes = kMaxDataFileBytes * 4;
+inline constexpr std::uint64_t kMaxSettingsFileBytes = std::uint64_t{64} << 10;
+
+// A file opened for reading only if it is a regular file no larger than a limit.
+// Opening never waits (a pipe or a device named like a data file is refused, not
+// read), and reading past the limit (a file that grows while it is read) fails.
+// Every failure throws a StoreError (File) saying in plain words what is wrong.
+class ReadableFile {
+public:
+    ReadableFile(const std::filesystem::path& path, std::uint64_t sizeLimit);
+    ~ReadableFile();
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+
+    // Up to `count` bytes; 0 at the end of the file.
+    std::size_t read(char* into, std::size_t count);
+
+    // The file as it was when opened.
+    const struct stat& info() const { return info_; }
+
+private:
+    [[noreturn]] void fail(const std::string& cause) const;
+
+    std::filesystem::path path_;
+    std::uint64_t sizeLimit_;
+    std::uint64_t readSoFar_ = 0;
+    struct stat info_ {};
+    int fd_ = -1;
+};
 
 // Writes a file so that the target is either the old file or the complete new one:
 // the bytes go to a temporary file in the same folder, which is flushed to disk and
@@ -29,6 +69,10 @@ public:
 
     const std::filesystem::path& target() const { return target_; }
 
+    // After commit(): the written file's size, time and content hash.
+    std::uint64_t writtenHash() const { return writtenHash_; }
+    const struct stat& writtenInfo() const { return writtenInfo_; }
+
 private:
     void flush();
     [[noreturn]] void fail(const std::string& cause) const;
@@ -37,15 +81,20 @@ private:
     std::filesystem::path temporary_;
     std::string buffer_;
     int fd_ = -1;
+    ContentHash hash_;
+    std::uint64_t writtenHash_ = 0;
+    struct stat writtenInfo_ {};
 };
 
-// The whole file as bytes. Throws StoreError (File) when it cannot be read.
-std::string readWholeFile(const std::filesystem::path& path);
+// The whole file as bytes, read through ReadableFile. Throws StoreError (File) when
+// it cannot be read or is not a regular file of at most `sizeLimit` bytes.
+std::string readWholeFile(const std::filesystem::path& path, std::uint64_t sizeLimit);
 
 // Replaces (or creates) `path` with `bytes`, safely as above.
 void writeFileSafely(const std::filesystem::path& path, std::string_view bytes);
 
-// Copies `from` over `to`, safely as above.
+// Copies `from` (a data file, so read within the enciphered file limit) over `to`,
+// safely as above.
 void copyFileSafely(const std::filesystem::path& from, const std::filesystem::path& to);
 
 // "Could not save the file '<path>': <cause>." and its reading twin.

@@ -20,7 +20,7 @@ namespace {
 // there).
 std::vector<std::string> readValueLines(const fs::path& file)
 {
-    const std::string bytes = readWholeFile(file);
+    const std::string bytes = readWholeFile(file, kMaxSettingsFileBytes);
     std::vector<std::string> lines;
     forEachLine(bytes, [&](std::string_view line) { lines.emplace_back(line.substr(0, line.find(','))); });
     return lines;

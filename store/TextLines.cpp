@@ -2,10 +2,8 @@
 
 #include "store/SafeFile.h"
 
-#include <cerrno>
-#include <fcntl.h>
+#include <algorithm>
 #include <memory>
-#include <unistd.h>
 
 namespace store {
 namespace {
@@ -26,41 +24,17 @@ std::size_t completeLinesEnd(std::string_view bytes)
     return lastBreak + 1;
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(const std::filesystem::path& path) : path_(path), fd_(::open(path.c_str(), O_RDONLY))
-    {
-        if (fd_ < 0)
-            fail(errno);
-    }
-    ~FileHandle() { ::close(fd_); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    std::size_t read(char* into, std::size_t count)
-    {
-        for (;;) {
-            const ssize_t got = ::read(fd_, into, count);
-            if (got >= 0)
-                return static_cast<std::size_t>(got);
-            if (errno != EINTR)
-                fail(errno);
-        }
-    }
-
-private:
-    [[noreturn]] void fail(int error) const { throwReadFailure(path_, error); }
-
-    std::filesystem::path path_;
-    int fd_;
-};
-
 } // namespace
 
-bool forEachFileLine(const std::filesystem::path& path, const std::function<void(std::string_view)>& action)
+bool forEachFileLine(const std::filesystem::path& path, std::uint64_t sizeLimit,
+                     const std::function<void(std::string_view)>& action, DiskStamp* stamp)
 {
-    FileHandle file(path);
-    std::size_t capacity = kBlockSize;
+    ReadableFile file(path, sizeLimit);
+    ContentHash hash;
+    // A small file needs no full block; one that grows while it is read still
+    // reads on, and a long line enlarges the block as below.
+    const auto fileSize = static_cast<std::uint64_t>(file.info().st_size);
+    std::size_t capacity = fileSize < kBlockSize ? std::max<std::size_t>(fileSize + 1, 4096) : kBlockSize;
     std::unique_ptr<char[]> block(new char[capacity]);
     std::size_t held = 0; // bytes of a line not yet complete, at the block's start
     for (;;) {
@@ -72,7 +46,11 @@ bool forEachFileLine(const std::filesystem::path& path, const std::function<void
         }
         const std::size_t got = file.read(block.get() + held, capacity - held);
         const std::string_view bytes(block.get(), held + got);
+        if (stamp)
+            hash.update(bytes.substr(held));
         if (got == 0) {
+            if (stamp)
+                *stamp = stampOf(file.info(), hash.value());
             forEachLine(bytes, action);
             return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r';
         }

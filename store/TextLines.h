@@ -1,5 +1,8 @@
 #pragma once
 
+#include "store/DiskStamp.h"
+
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -37,9 +40,12 @@ void forEachLine(std::string_view bytes, Action&& action)
 // Reads the file at `path` in blocks and calls `action` with every line, by the
 // same rules as forEachLine. Only one block and a partial line are held at a time,
 // so even a file at the format's limit passes through the processor's cache.
+// The file is read through ReadableFile with `sizeLimit`; `stamp`, when given,
+// receives what the file was as read (its size, time and content hash).
 // Throws StoreError (File) when the file cannot be read. Returns false when the
 // file's last line has no line end (every line the program writes has one, so such
 // a file has most likely been cut short), true otherwise, an empty file included.
-bool forEachFileLine(const std::filesystem::path& path, const std::function<void(std::string_view)>& action);
+bool forEachFileLine(const std::filesystem::path& path, std::uint64_t sizeLimit,
+                     const std::function<void(std::string_view)>& action, DiskStamp* stamp = nullptr);
 
 } // namespace store

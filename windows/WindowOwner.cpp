@@ -1,5 +1,7 @@
 #include "windows/WindowOwner.h"
 
+#include "store/DataFileLock.h"
+
 #include "windows/controls/FocusFrame.h"
 #include "windows/links/BrowseFrm.h"
 #include "windows/links/LinkFrm.h"
@@ -86,9 +88,12 @@ void WindowOwner::unloadNewLinkFrm() { unload(newLinkFrm_, dataFrm_.get()); }
 void WindowOwner::unloadBrowseFrm() { unload(browseFrm_, newLinkFrm_ ? static_cast<QWidget*>(newLinkFrm_.get()) : dataFrm_.get()); }
 void WindowOwner::unloadQuickLinkFrm() { unload(quickLinkFrm_, newLinkFrm_ ? static_cast<QWidget*>(newLinkFrm_.get()) : dataFrm_.get()); }
 
-// The main window takes the small windows that serve it along.
+// The main window takes the small windows that serve it along, and the open file's
+// lock goes at once (the window itself is deleted later, maybe after another file
+// has been opened and locked).
 void WindowOwner::unloadDataFrm()
 {
+    state().Lock.reset();
     unload(emailGroup_);
     unload(quickLinkFrm_);
     unload(browseFrm_);

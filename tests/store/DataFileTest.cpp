@@ -1,6 +1,7 @@
 #include "store/DataFile.h"
 #include "store/FileConversion.h"
 #include "store/LineCipher.h"
+#include "store/SafeFile.h"
 #include "store/StoreError.h"
 #include "store/TextLines.h"
 #include "support/StoreFixtures.h"
@@ -149,9 +150,11 @@ TEST_F(DataFileTest, DamagedFilesEndInTheLoadErrorPathKeepingWhatWasRead)
         EXPECT_EQ(upperBound(state.Records), kept) << bytes;
         EXPECT_EQ(reporter.messages.back(), message);
     }
+    EXPECT_EQ(reporter.messages, std::vector<std::string>(7, message));
     fs::remove(state.DataFilePath);
-    EXPECT_FALSE(LoadDataFile(state, state.DataFilePath, reporter)); // a missing file
-    EXPECT_EQ(reporter.messages, std::vector<std::string>(8, message));
+    EXPECT_FALSE(LoadDataFile(state, state.DataFilePath, reporter)); // a missing file says so
+    EXPECT_EQ(reporter.messages.back(),
+              "Could not read the file '" + folder.file("bad.bcn").string() + "': no such file or directory.");
     EXPECT_TRUE(load(kWrittenFile));
     EXPECT_FALSE(state.LoadFailed);
 }
@@ -230,7 +233,7 @@ TEST(TextLines, LineEndsAndLinesAcrossTheReadersBlocksAreKept)
     const std::string first((1 << 20) - 1, 'a');
     const std::string longest(3 << 20, 'b');
     std::vector<std::string> lines;
-    forEachFileLine(folder.write("big.bcn", first + "\r\nnext\r\n" + longest + "\rlast"),
+    forEachFileLine(folder.write("big.bcn", first + "\r\nnext\r\n" + longest + "\rlast"), kMaxDataFileBytes,
                     [&](std::string_view line) { lines.emplace_back(line); });
     EXPECT_THAT(lines, ElementsAre(first, "next", longest, "last"));
 }

@@ -253,7 +253,7 @@ TEST_F(EncryptionFrmTest, APathOfNeitherKindIsOpenedAsADataFile)
     EXPECT_FALSE(harness.owner->isStartUpLoaded());
     EXPECT_FALSE(harness.owner->isEncryptionFrmLoaded());
 
-    // A folder does not load: the load error, and back to the start window.
+    // A folder does not load: the reader says so, and back to the start window.
     WindowHarness again;
     again.owner->startUp().show();
     WindowHarness::click(again.label(&again.owner->startUp(), QStringLiteral("Label1_3")));
@@ -261,7 +261,8 @@ TEST_F(EncryptionFrmTest, APathOfNeitherKindIsOpenedAsADataFile)
     WindowHarness::type(box, QStringLiteral("pw"));
     QTest::keyClick(box, Qt::Key_Return);
     ASSERT_EQ(again.fakes.messages.texts.size(), 1u);
-    EXPECT_TRUE(again.fakes.messages.texts[0].startsWith(QStringLiteral("File load error.")));
+    EXPECT_TRUE(again.fakes.messages.texts[0].endsWith(QStringLiteral("': it is a folder, not a file.")))
+        << again.fakes.messages.texts[0].toStdString();
     EXPECT_FALSE(again.owner->isEncryptionFrmLoaded());
     EXPECT_TRUE(again.owner->startUp().isVisible());
     EXPECT_FALSE(again.owner->isDataFrmLoaded());

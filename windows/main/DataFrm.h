@@ -40,6 +40,7 @@ public:
     // refilled and the search box reset; a failed load goes back to the start
     // window. Returns false when the load failed.
     bool LoadDataFile(const std::filesystem::path& path);
+    void claimDataFile(const std::filesystem::path& path);
 
     // Master rows, sub rows and link rows.
     void VScroll1_Change();
@@ -149,6 +150,8 @@ private:
     void updateMaster(const QString& typed);
     void writeStore();
     bool mayWriteDataFile();
+    bool mayOverwriteOutsideChange();
+    void reloadKeepingNote();
     bool mayDropUnsavedChange();
     bool roomForAnotherRecord();
     void deleteRecords();

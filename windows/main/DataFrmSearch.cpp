@@ -3,6 +3,7 @@
 #include "windows/main/DataFrm.h"
 
 #include "store/DataFile.h"
+#include "store/DataFileLock.h"
 #include "store/Search.h"
 #include "store/StatusList.h"
 #include "windows/WindowOwner.h"
@@ -55,10 +56,26 @@ bool DataFrm::LoadDataFile(const std::filesystem::path& path)
         owner_.unloadDataFrm();
         return false;
     }
+    claimDataFile(path);
     refillStatusCombo();
     SearchTxt->setText(QStringLiteral(" "));
     SearchTxt->setText(QString());
     return true;
+}
+
+// A file opened for writing carries this instance's lock, and the temporaries of
+// saves that a crash cut short are cleared; a read-only file is not claimed.
+void DataFrm::claimDataFile(const std::filesystem::path& path)
+{
+    if (state_.ReadOnly) {
+        state_.Lock.reset();
+        return;
+    }
+    if (state_.Lock && state_.Lock->dataFile() == path)
+        return;
+    state_.Lock.reset();
+    store::removeStaleSaves(path);
+    state_.Lock = std::make_unique<store::DataFileLock>(path);
 }
 
 void DataFrm::refillStatusCombo()

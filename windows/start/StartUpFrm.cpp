@@ -3,6 +3,7 @@
 #include "platform/Shell.h"
 #include "reports/MailComposer.h"
 #include "store/DataFile.h"
+#include "store/DataFileLock.h"
 #include "store/FileConversion.h"
 #include "store/Settings.h"
 #include "windows/WindowOwner.h"
@@ -249,6 +250,8 @@ void StartUpFrm::openFile()
         owner_.services().messages.information(this, QStringLiteral("Brindlecase"), QStringLiteral("Invalid fle type"));
         return;
     }
+    if (!mayOpenWhereAnotherHasIt())
+        return;
     if (ending == QLatin1String("bcy")) {
         state.FileEncrypted = true;
         state.OpenAfterPassword = true;
@@ -263,6 +266,26 @@ void StartUpFrm::openFile()
         return;
     makeBackupOfOpenedFile();
     owner_.unloadStartUp();
+}
+
+// A file that another running Brindlecase holds opens read-only, or anyway, or not
+// at all, as the user chooses; a lock left by a process that has ended is cleared
+// without a word.
+bool StartUpFrm::mayOpenWhereAnotherHasIt()
+{
+    store::AppState& state = owner_.state();
+    state.ReadOnly = false;
+    const std::optional<store::LockHolder> holder = store::otherHolder(state.DataFilePath);
+    if (!holder)
+        return true;
+    const int answer = owner_.services().messages.ask(
+        this, QStringLiteral("Brindlecase"),
+        QStringLiteral("The file '%1' is open in %2.\n\nIf both save, one will overwrite the other's changes. "
+                       "Open it read-only (nothing will be saved), open it anyway, or cancel?")
+            .arg(QString::fromStdString(state.DataFilePath.string()), QString::fromStdString(store::holderInWords(*holder))),
+        {QStringLiteral("Open read-only"), QStringLiteral("Open anyway"), QStringLiteral("Cancel")});
+    state.ReadOnly = answer == 0;
+    return answer != 2;
 }
 
 // The backup is named after the file actually opened and lies beside it, whether the

@@ -36,6 +36,7 @@ public:
     // Backs up the file just opened (DataFilePath) beside it as "BackUp_" + its
     // name, unless it is a backup itself; a failure is reported, the file stays open.
     void makeBackupOfOpenedFile();
+    bool mayOpenWhereAnotherHasIt();
     // After a whole-file conversion: the file list read again, the path box empty.
     void refreshAfterConversion();
 
