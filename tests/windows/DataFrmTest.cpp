@@ -280,15 +280,6 @@ TEST_F(DataFrmTest, TheStripDragsTheWindowAndTheSoundButtonAndEveryTransparencyC
     }
 }
 
-TEST_F(DataFrmTest, ASettingsNumberEndsAtABlankInsideIt)
-{
-    writeSettings(" 1500 900\r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 3 4 \r\n");
-    openData(kGarden);
-    EXPECT_EQ(window->pos(), QPoint(100, 60));
-    EXPECT_EQ(state.Settings.ColourScheme, 3);
-    EXPECT_EQ(label("Res_0")->backColour(), windows::colourRef(128, 64, 64));
-}
-
 TEST_F(DataFrmTest, HideGoesToTheTrayTheTraysClicksBringItBackAndTheFileMenuOpens)
 {
     windows::DataFrm& window = openData(kGarden);
