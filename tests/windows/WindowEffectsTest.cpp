@@ -83,7 +83,7 @@ void checkHoverTable(QWidget* window, const std::vector<int>& buttons, const Hov
         expectColours(harness.label(window, QStringLiteral("Label1_%1").arg(index)), row.resting, "over the background");
 }
 
-// Scheme 3 and the black-and-white scheme 9; in 9 the new file and password
+// Scheme 3 and the black-and-white scheme 9, on windows that stay opaque; in 9 the new file and password
 // windows start with black buttons, and the password window changes only the
 // background under the pointer.
 TEST(HoverTable, TheStartWindowsInEveryColumn)
@@ -107,6 +107,7 @@ TEST(HoverTable, TheStartWindowsInEveryColumn)
                         : name == "NewFileFrm" ? static_cast<QWidget*>(&harness.owner->newFileFrm())
                                                : &harness.owner->encryptionFrm();
         window->show();
+        EXPECT_EQ(window->windowOpacity(), 1.0) << name; // the start windows are never see-through
         checkHoverTable(window, name == "StartUpFrm" ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{1, 2}, row.colours, harness);
         const bool nine = row.colours.scheme == 9;
         const int frames = name == "StartUpFrm" ? 4 : name == "NewFileFrm" ? 2 : 0;
