@@ -96,53 +96,33 @@ TEST_F(ProgramFolderTest, AnInstalledCopyFillsTheUsersDataFolderOnFirstStart)
     EXPECT_EQ(filesUnder(bin), std::set<std::string>{});
 }
 
+// An upgrade built after the first package: every asset it changed is copied
+// again, a missing one comes back, a new one is added; the user's own files and
+// assets the user changed later stay; an older asset never replaces a newer one.
 TEST_F(ProgramFolderTest, ANewerInstallationRefreshesAssetsAndKeepsTheUsersFiles)
 {
     install(Days(30));
     ASSERT_EQ(chooseProgramFolder(places()), data);
-
-    // The user works: own settings, a changed sample, report pages and backups.
-    put(data / "settings.txt", "my settings");
+    put(data / "settings.txt", "my settings", Days(20));
     put(data / "Sample.bcn", "my records");
     put(data / "master_Job.htm", "my report");
-    put(data / "BackUp_Sample.bcn", "my backup");
+    put(data / "help/index.htm", "my own help page", Days(1));
     fs::remove(data / "s1.wav");
-
-    // An upgrade built ten days ago, before the user's first start but after the
-    // first package: every installed file changes.
     for (const auto& [name, bytes] : installed)
         put(share / name, "new " + bytes, Days(10));
     put(share / "pictures/email.png", "a new picture", Days(10));
+    put(share / "About.htm", "older about page", Days(40));
+    put(share / "settings.txt", "a newer first settings file"); // the user's settings are never replaced
 
     EXPECT_EQ(chooseProgramFolder(places()), data);
 
-    EXPECT_EQ(readFile(data / "pictures/report1.png"), "new report picture");
-    EXPECT_EQ(readFile(data / "pictures/brindlecase.png"), "new program icon");
-    EXPECT_EQ(readFile(data / "help/index.htm"), "new <html>help</html>");
-    EXPECT_EQ(readFile(data / "About.htm"), "new <html>about</html>");
-    EXPECT_EQ(readFile(data / "HandPointer3232.ico"), "new hand");
-    EXPECT_EQ(readFile(data / "s1.wav"), "new click one") << "a missing asset comes back";
-    EXPECT_EQ(readFile(data / "pictures/email.png"), "a new picture");
-
-    EXPECT_EQ(readFile(data / "settings.txt"), "my settings");
-    EXPECT_EQ(readFile(data / "Sample.bcn"), "my records");
-    EXPECT_EQ(readFile(data / "master_Job.htm"), "my report");
-    EXPECT_EQ(readFile(data / "BackUp_Sample.bcn"), "my backup");
-}
-
-TEST_F(ProgramFolderTest, AnAssetIsOnlyReplacedByANewerOne)
-{
-    install(Days(30));
-    ASSERT_EQ(chooseProgramFolder(places()), data);
-    put(data / "help/index.htm", "my own help page", Days(1));
-    put(share / "About.htm", "older about page", Days(40));
-    put(share / "settings.txt", "a newer first settings file", Days(0));
-
-    chooseProgramFolder(places());
-
-    EXPECT_EQ(readFile(data / "help/index.htm"), "my own help page");
-    EXPECT_EQ(readFile(data / "About.htm"), "<html>about</html>");
-    EXPECT_EQ(readFile(data / "settings.txt"), installed.at("settings.txt"));
+    const std::map<std::string, std::string> expected{
+        {"pictures/report1.png", "new report picture"}, {"pictures/brindlecase.png", "new program icon"},
+        {"HandPointer3232.ico", "new hand"}, {"s1.wav", "new click one"}, {"pictures/email.png", "a new picture"},
+        {"About.htm", "<html>about</html>"}, {"help/index.htm", "my own help page"}, {"settings.txt", "my settings"},
+        {"Sample.bcn", "my records"}, {"master_Job.htm", "my report"}};
+    for (const auto& [name, bytes] : expected)
+        EXPECT_EQ(readFile(data / name), bytes) << name;
 }
 
 TEST_F(ProgramFolderTest, AFolderTheProgramCannotWriteIntoSendsItToTheUsersDataFolder)

@@ -88,52 +88,36 @@ TEST(EmailGroupPage, FolderOutsideAsciiIsEscapedInThePictureAddress)
     EXPECT_NE(page.find("<img src='file:/home/J%C3%B6rg/it%27s %231%3F50%25/email.JPG' "), std::string::npos);
 }
 
-TEST(PageFile, WritesThePageWholeAndReplacesAnOldOne)
+// The page replaces an old one whole; a page the user made read-only is kept as
+// it is, even for an administrator, and so is a page in a folder that refuses new
+// files: a message naming the page and the cause, no temporary file left behind.
+TEST(PageFile, WritesThePageWholeAndKeepsAPageItMayNotReplace)
 {
     TempFolder folder;
     folder.write("page.htm", "old page");
-    const fs::path written = reports::writePage(folder.path(), "page.htm", "new\r\npage");
-    EXPECT_EQ(written, folder.file("page.htm"));
-    EXPECT_EQ(readFile(written), "new\r\npage");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
-}
-
-// A folder that refuses new files: a message naming the page and the cause, the
-// old page untouched and no temporary file left behind.
-TEST(PageFile, ReadOnlyFolderNamesTheFileAndKeepsTheOldPage)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "an administrator may write into a read-only folder";
-    TempFolder folder;
-    folder.write("Status Summary.htm", "old page");
-    fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::remove);
-    try {
-        reports::writePage(folder.path(), "Status Summary.htm", "new page");
-        ADD_FAILURE() << "the write should fail";
-    } catch (const store::StoreError& error) {
-        EXPECT_EQ(error.kind(), store::ErrorKind::File);
-        EXPECT_EQ(std::string(error.what()),
-                  "Could not save the file '" + folder.file("Status Summary.htm").string() + "': permission denied.");
+    EXPECT_EQ(reports::writePage(folder.path(), "page.htm", "new\r\npage"), folder.file("page.htm"));
+    EXPECT_EQ(readFile(folder.file("page.htm")), "new\r\npage");
+    fs::permissions(folder.file("page.htm"), fs::perms::owner_read);
+    const bool administrator = ::geteuid() == 0;
+    for (bool lockedFolder : {false, true}) {
+        if (lockedFolder && administrator)
+            continue; // an administrator may write into a read-only folder
+        if (lockedFolder) {
+            fs::permissions(folder.file("page.htm"), fs::perms::owner_all);
+            fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::remove);
+        }
+        try {
+            reports::writePage(folder.path(), "page.htm", "newer page");
+            ADD_FAILURE() << "the write should fail";
+        } catch (const store::StoreError& error) {
+            EXPECT_EQ(error.kind(), store::ErrorKind::File);
+            EXPECT_EQ(std::string(error.what()), "Could not save the file '" + folder.file("page.htm").string() + "': "
+                                                     + (lockedFolder ? "permission denied." : "the file is read-only."));
+        }
+        fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::add);
+        EXPECT_EQ(readFile(folder.file("page.htm")), "new\r\npage");
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
     }
-    fs::permissions(folder.path(), fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(readFile(folder.file("Status Summary.htm")), "old page");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
-}
-
-// A page the user made read-only is kept as it is, even for an administrator.
-TEST(PageFile, ReadOnlyPageIsKept)
-{
-    TempFolder folder;
-    const fs::path page = folder.write("emailGroup.htm", "old page");
-    fs::permissions(page, fs::perms::owner_read);
-    try {
-        reports::writePage(folder.path(), "emailGroup.htm", "new page");
-        ADD_FAILURE() << "the write should fail";
-    } catch (const store::StoreError& error) {
-        EXPECT_EQ(std::string(error.what()), "Could not save the file '" + page.string() + "': the file is read-only.");
-    }
-    EXPECT_EQ(readFile(page), "old page");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
 }
 
 TEST(DateLine, TwoDigitDayEnglishMonthAnd24HourClock)

@@ -333,6 +333,8 @@ TEST(MasterReportFileName, ALongNameIsCutBetweenCharacters)
     const std::string fitting = std::string(242, 'a') + "\xE9";
     EXPECT_EQ(reports::masterReportFileName(fitting), "master_" + std::string(242, 'a') + "\u00E9.htm");
     EXPECT_EQ(reports::masterReportFileName(fitting).size(), 255u);
+    // A three-byte character of which two bytes would fit is left out whole.
+    EXPECT_EQ(reports::masterReportFileName(std::string(242, 'a') + "\x80"), "master_" + std::string(242, 'a') + ".htm");
     const std::string euros(100, '\x80'); // three bytes each in UTF-8: 81 fit
     std::string cut = "master_";
     for (int i = 0; i < 81; ++i)

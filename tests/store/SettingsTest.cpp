@@ -32,6 +32,7 @@ TEST(Settings, EachLineIsReadByItsOwnRuleAndADamagedLineEndsTheReading)
         {"0\r\n0\r\nFALSE\r\nTrue,x\r\n0\r\n0\r\n", {0, 0, false, true, 0, 0}},
         // Blanks first, text and commas after a number are skipped; fractions round.
         {"  1200 twips\r\n300,400\r\n0\r\nFalse\r\n 2.5\r\n 9 extra\r\n", {1200, 300, false, false, 2, 9}},
+        {" 1500 900\r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 3 4 \r\n", {1500, 900, false, false, 0, 3}},
         // A short file keeps the rest; a damaged line keeps it and what follows.
         {"100\r\n200\r\nTrue\r\n", {100, 200, true, false, 0, 0}},
         {"100\r\nabc\r\nTrue\r\nTrue\r\n1\r\n5\r\n", {100, 900, false, false, 0, 0}},

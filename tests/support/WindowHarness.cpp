@@ -1,5 +1,6 @@
 #include "support/WindowHarness.h"
 
+#include <QListWidget>
 #include <QMouseEvent>
 
 namespace fs = std::filesystem;
@@ -35,6 +36,22 @@ windows::DataFrm& WindowHarness::openFile(const std::string& name, const std::st
     return *window;
 }
 
+windows::StartUpFrm& WindowHarness::startUp()
+{
+    windows::StartUpFrm& start = owner->startUp();
+    start.show();
+    return start;
+}
+
+void WindowHarness::chooseFile(const QString& name)
+{
+    auto* list = find<QListWidget>(&startUp(), QStringLiteral("File1"));
+    const auto found = list->findItems(name, Qt::MatchExactly);
+    if (found.size() != 1)
+        throw std::runtime_error("no single file " + name.toStdString() + " in the start window");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(found[0]).center());
+}
+
 QStringList WindowHarness::captions(const QString& prefix, int count)
 {
     QStringList shown;
@@ -42,7 +59,6 @@ QStringList WindowHarness::captions(const QString& prefix, int count)
         shown.push_back(label(QStringLiteral("%1_%2").arg(prefix).arg(i))->text());
     return shown;
 }
-
 
 void WindowHarness::finishNote()
 {

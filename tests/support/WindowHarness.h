@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 #include "windows/WindowOwner.h"
 #include "windows/main/DataFrm.h"
+#include "windows/start/StartUpFrm.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -29,6 +30,11 @@ public:
     // Opens an existing file of the program folder, enciphered when a password is given.
     windows::DataFrm& openFile(const std::string& name, const std::string& password = std::string(),
                                bool encrypted = false);
+
+    // The start window, shown; a click on one of its files; a click on button Label1_INDEX.
+    windows::StartUpFrm& startUp();
+    void chooseFile(const QString& name);
+    void startButton(int index) { click(label(&startUp(), QStringLiteral("Label1_%1").arg(index))); }
 
     template <typename T = QWidget>
     T* find(QWidget* parent, const QString& name)

@@ -1,32 +1,18 @@
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
-#include "tools/ToolCommands.h"
+#include "support/ToolRun.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <sstream>
 
 using namespace testing_support;
 using ::testing::HasSubstr;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-ToolRun tool(std::vector<std::string> args)
-{
-    std::ostringstream out, err;
-    const int code = tools::runTool(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 const std::string kFile = crlfLines({
     "000010000001Open      Garden\xAC" "weeds\xAC" "caf\xE9 on Friday",
@@ -74,44 +60,38 @@ TEST_F(ToolTest, DeleteTakesARecordNumberFromOneToTheLast)
     EXPECT_EQ(tool({"check", name}).out, "masters 1, subs 0, links 1\n");
 }
 
+// The password is taken in the file's code page (é is one byte); a wrong one and
+// one outside the code page change nothing; an existing target is kept.
 TEST_F(ToolTest, EncryptAndDecryptTakeThePasswordInTheFilesCodePage)
 {
-    EXPECT_EQ(tool({"encrypt", name, "--password", "caf\u00E9"}).out, "File encrypted.\n");
+    const ToolRun cyrillic = tool({"encrypt", name, "--password", "\u0416\u0436x\u0416"});
+    EXPECT_EQ(cyrillic.code, 2);
+    EXPECT_THAT(cyrillic.err, HasSubstr("The password cannot hold \"\u0416\u0436\"."));
+    const ToolRun empty = tool({"encrypt", name, "--password", ""});
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_THAT(empty.err, HasSubstr("must not be empty"));
+    EXPECT_EQ(readFile(file), kFile);
+    folder.write("notes.bcy", "other records\r\n");
+
+    EXPECT_EQ(tool({"encrypt", name, "--password", "caf\u00E9"}).out,
+              "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.\n");
     const fs::path bcy = folder.file("notes.bcy");
-    store::AppState opened; // é is one byte
+    store::AppState opened;
     openFile(opened, bcy, true, "caf\xE9");
     EXPECT_FALSE(opened.LoadFailed);
-
     EXPECT_EQ(tool({"check", bcy.string(), "--password=caf\u00E9"}).out, "masters 3, subs 2, links 3\n");
     const ToolRun wrong = tool({"check", bcy.string(), "--password", "cafe"});
     EXPECT_EQ(wrong.code, 1);
     EXPECT_THAT(wrong.err, HasSubstr("File load error. The file '" + bcy.string() + "' has reported errors."));
-    // A wrong password is refused before anything is converted.
-    const ToolRun refused = tool({"decrypt", bcy.string(), "--password", "cafe"});
-    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(tool({"decrypt", bcy.string(), "--password", "cafe"}).code, 1);
     EXPECT_TRUE(fs::exists(bcy));
     EXPECT_FALSE(fs::exists(file));
 
     EXPECT_EQ(tool({"decrypt", bcy.string(), "--password", "caf\u00E9"}).out, "File decrypted.\n");
     EXPECT_EQ(readFile(file), kFile);
     EXPECT_EQ(tool({"decrypt", name, "--password", "x"}).code, 1);
-}
-
-TEST_F(ToolTest, EncryptKeepsAnExistingTargetAndRefusesPasswordsOutsideTheCodePage)
-{
-    const ToolRun cyrillic = tool({"encrypt", file.string(), "--password", "\u0416\u0436x\u0416"});
-    EXPECT_EQ(cyrillic.code, 2);
-    EXPECT_THAT(cyrillic.err, HasSubstr("The password cannot hold \"\u0416\u0436\"."));
-    EXPECT_EQ(readFile(file), kFile);
-    EXPECT_FALSE(fs::exists(folder.file("notes.bcy")));
-
-    folder.write("notes.bcy", "other records\r\n");
-    const ToolRun encrypted = tool({"encrypt", file.string(), "--password", "pw"});
-    EXPECT_EQ(encrypted.code, 0);
-    EXPECT_EQ(encrypted.out,
-              "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.\n");
-    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcy")), "other records\r\n");
-    EXPECT_EQ(tool({"check", folder.file("notes.bcy").string(), "--password", "pw"}).out, "masters 3, subs 2, links 3\n");
+    // Deciphering still takes an empty password: an enciphered file without lines opens with any.
+    EXPECT_EQ(tool({"decrypt", folder.write("old.bcy", "").string(), "--password="}).code, 0);
 }
 
 TEST_F(ToolTest, ExportGivesEveryFieldOfTheStoreAsJson)
@@ -143,8 +123,7 @@ TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodes)
         EXPECT_EQ(run.code, 1) << args[0];
         EXPECT_THAT(run.err, HasSubstr("File load error.")) << args[0];
     }
-    const ToolRun notEncrypted = tool({"encrypt", damaged.string(), "--password", "pw"});
-    EXPECT_EQ(notEncrypted.code, 1);
+    EXPECT_EQ(tool({"encrypt", bad, "--password", "pw"}).code, 1);
     EXPECT_FALSE(fs::exists(folder.file("bad.bcy")));
     EXPECT_EQ(readFile(damaged), "000010000001Open      A\r\n000030000001Open      C\r\n");
     EXPECT_EQ(tool({"check", folder.file("missing.bcn").string()}).code, 1);
@@ -157,14 +136,34 @@ TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodes)
     EXPECT_TRUE(fs::exists(file));
 }
 
+// What the tool prints is readable UTF-8 whatever the file holds, control bytes
+// escaped; a file cut short is named as such.
+TEST_F(ToolTest, BytesFromTheFileArePrintedAsUtf8WithControlsEscaped)
+{
+    // Columns 6-10 hold "(=)", the division sign 0xF7 and "T"; then a control byte.
+    EXPECT_THAT(tool({"check", folder.write("bad.bcn", "00001(=)\xF7T01Garden\r\n").string()}).err,
+                HasSubstr("'(=)\xC3\xB7T' is not a number"));
+    EXPECT_THAT(tool({"check", folder.write("control.bcn", "00001\x01\x81" "00001Garden\r\n").string()}).err,
+                HasSubstr("'\\x01\\x81000' is not a number"));
+    const fs::path named = folder.write("named.bcn", "000010000001          Caf\xE9\x1B[2J\x80\xAC\r\n");
+    EXPECT_EQ(tool({"search", named.string(), "caf"}).out, "1-Caf\xC3\xA9\\x1B[2J\xE2\x82\xAC\n");
+
+    const fs::path cut = folder.write("cut.bcn", "000010000001Open      Garden\xAC\r\n000020000001Open      Gar");
+    const ToolRun checked = tool({"check", cut.string()});
+    EXPECT_EQ(checked.code, 0);
+    EXPECT_EQ(checked.out, "masters 2, subs 0, links 0\n");
+    EXPECT_THAT(checked.err, HasSubstr("cut short"));
+    EXPECT_THAT(tool({"resave", cut.string()}).err, HasSubstr("cut short"));
+    EXPECT_EQ(tool({"check", name}).err, "");
+}
+
 TEST_F(ToolTest, EveryCommandHasHelpAndTheProgramPassesItsExitCodeOn)
 {
     for (const char* command : {"check", "resave", "search", "delete", "encrypt", "decrypt", "export"})
         EXPECT_THAT(tool({command, "--help"}).out, HasSubstr(std::string("Usage: brindlecase-tool ") + command));
     EXPECT_THAT(tool({"--help"}).out, HasSubstr("Commands:"));
     EXPECT_EQ(tool({"delete", "--help"}).code, 0);
-    const std::string command = std::string(BRINDLECASE_TOOL) + " check '" + name + "'";
-    FILE* pipe = ::popen(command.c_str(), "r");
+    FILE* pipe = ::popen((std::string(BRINDLECASE_TOOL) + " check '" + name + "'").c_str(), "r");
     ASSERT_NE(pipe, nullptr);
     char buffer[256] = {};
     const std::size_t got = std::fread(buffer, 1, sizeof buffer - 1, pipe);

@@ -4,11 +4,6 @@
 // program, and a file another instance holds.
 
 #include "support/WindowHarness.h"
-#include "windows/main/DataFrm.h"
-#include "windows/start/StartUpFrm.h"
-
-#include <QLineEdit>
-#include <QPlainTextEdit>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,44 +13,31 @@
 
 using namespace testing_support;
 using ::testing::HasSubstr;
-using windows::DataFrm;
 namespace fs = std::filesystem;
 
 namespace {
 
 const std::string kFile = "000010000001Open      Garden\xAC" "weeds\r\n";
 
-class DataFileGuardsTest : public ::testing::Test {
+class DataFileGuardsTest : public ::testing::Test, public WindowHarness {
 protected:
-    windows::TagLabel* command(int index) { return harness.label(window, QStringLiteral("Label1_%1").arg(index)); }
-    QPlainTextEdit* note() { return harness.find<QPlainTextEdit>(window, QStringLiteral("FileNote")); }
-    void finishNote()
+    void openGarden(const std::string& name = "work.bcn")
     {
-        for (int tick = 0; tick < 10000 && window->isTyping(); ++tick)
-            window->Timer1_Timer();
-    }
-    void select(const QString& searched)
-    {
-        harness.find<QLineEdit>(window, QStringLiteral("SearchTxt"))->setText(searched);
-        WindowHarness::click(harness.label(window, QStringLiteral("Res_0")));
-        finishNote();
-    }
-    void typeAtEnd(const QString& text)
-    {
-        note()->setFocus();
-        note()->moveCursor(QTextCursor::End);
-        QTest::keyClicks(note(), text);
+        openData(kFile, name);
+        search("Garden");
+        select("Res_0");
     }
     void save()
     {
-        WindowHarness::click(command(6));
+        click(command(6));
         finishNote();
     }
-    std::string onDisk() { return readFile(harness.state.DataFilePath); }
-    QString lastMessage() { return harness.fakes.messages.texts.empty() ? QString() : harness.fakes.messages.texts.back(); }
-
-    WindowHarness harness;
-    DataFrm* window = nullptr;
+    void typeAndSave(const QString& text)
+    {
+        type(note(), text);
+        save();
+    }
+    std::string lastMessage() { return fakes.messages.texts.empty() ? "" : fakes.messages.texts.back().toStdString(); }
 };
 
 // A store of 32,767 records: record 1 is "First", the rest "R".
@@ -73,113 +55,97 @@ std::string fullFile()
 TEST_F(DataFileGuardsTest, AFullFileTakesNoNewRecordAndKeepsTheTypedText)
 {
     const std::string full = fullFile();
-    window = &harness.openData(full);
-    WindowHarness::click(command(4));
-    typeAtEnd(QStringLiteral("Taxes"));
-    save();
-    EXPECT_THAT(lastMessage().toStdString(), HasSubstr("32,767 records"));
+    openData(full);
+    click(command(4));
+    typeAndSave(QStringLiteral("Taxes"));
+    EXPECT_THAT(lastMessage(), HasSubstr("32,767 records"));
     EXPECT_EQ(note()->toPlainText(), "Taxes");
-    EXPECT_EQ(store::upperBound(harness.state.Records), 32767);
+    EXPECT_EQ(store::upperBound(state.Records), 32767);
 
-    select(QStringLiteral("First"));
-    WindowHarness::click(command(5));
-    typeAtEnd(QStringLiteral("Receipts"));
-    save();
-    EXPECT_EQ(harness.fakes.messages.texts.size(), 2u);
+    search("First");
+    select("Res_0");
+    click(command(5));
+    typeAndSave(QStringLiteral("Receipts"));
+    EXPECT_EQ(fakes.messages.texts.size(), 2u);
     EXPECT_EQ(note()->toPlainText(), "Receipts");
-    EXPECT_EQ(harness.state.CurrentSub, -1);
-    EXPECT_EQ(onDisk(), full);
+    EXPECT_EQ(state.CurrentSub, -1);
+    EXPECT_EQ(readFile(state.DataFilePath), full);
 }
 
 TEST_F(DataFileGuardsTest, AFileRemovedWhileOpenIsCreatedAgainOnlyWhenAsked)
 {
-    window = &harness.openData(kFile);
-    select(QStringLiteral("Garden"));
-    fs::remove(harness.state.DataFilePath);
-    typeAtEnd(QStringLiteral(" and moss"));
-    save(); // no answer given: the question is dismissed
-    ASSERT_EQ(harness.fakes.messages.questions.size(), 1u);
-    EXPECT_THAT(harness.fakes.messages.questions[0].toStdString(), HasSubstr("is no longer there"));
-    EXPECT_FALSE(fs::exists(harness.state.DataFilePath));
+    openGarden();
+    fs::remove(state.DataFilePath);
+    typeAndSave(QStringLiteral(" and moss")); // no answer given: the question is dismissed
+    ASSERT_EQ(fakes.messages.questions.size(), 1u);
+    EXPECT_THAT(fakes.messages.questions[0].toStdString(), HasSubstr("is no longer there"));
+    EXPECT_FALSE(fs::exists(state.DataFilePath));
     EXPECT_TRUE(command(6)->isEnabled());
 
-    harness.fakes.messages.answers = {0}; // "Create it again"
+    fakes.messages.answers = {0}; // "Create it again"
     save();
-    EXPECT_EQ(onDisk(), "000010000001Open      Garden\xAC" "weeds and moss\r\n");
+    EXPECT_EQ(readFile(state.DataFilePath), "000010000001Open      Garden\xAC" "weeds and moss\r\n");
 }
 
+// "load new file" after a save failed asks first: "Cancel" stays, "Save again"
+// saves and goes, "Discard it" goes and leaves the file; a saved change asks nothing.
 TEST_F(DataFileGuardsTest, AChangeWhoseSaveFailedIsNotDroppedWithoutAsking)
 {
-    window = &harness.openData(kFile);
-    select(QStringLiteral("Garden"));
-    ::chmod(harness.state.DataFilePath.c_str(), 0444);
-    typeAtEnd(QStringLiteral(" and moss"));
-    save();
-    EXPECT_THAT(lastMessage().toStdString(), HasSubstr("read-only"));
+    openGarden();
+    ::chmod(state.DataFilePath.c_str(), 0444);
+    typeAndSave(QStringLiteral(" and moss"));
+    EXPECT_THAT(lastMessage(), HasSubstr("read-only"));
+    fakes.messages.answers = {2}; // "Cancel"
+    click(command(8));
+    EXPECT_EQ(fakes.messages.offers.back(), QStringList({"Save again", "Discard it", "Cancel"}));
+    EXPECT_TRUE(owner->isDataFrmLoaded());
+    ::chmod(state.DataFilePath.c_str(), 0644);
+    fakes.messages.answers = {0}; // "Save again"
+    click(command(8));
+    EXPECT_FALSE(owner->isDataFrmLoaded());
+    EXPECT_TRUE(owner->startUp().isVisible());
+    EXPECT_EQ(readFile(folder.file("work.bcn")), "000010000001Open      Garden\xAC" "weeds and moss\r\n");
 
-    harness.fakes.messages.answers = {2}; // "Cancel"
-    WindowHarness::click(command(8));     // "load new file"
-    EXPECT_EQ(harness.fakes.messages.offers.back(), QStringList({"Save again", "Discard it", "Cancel"}));
-    EXPECT_TRUE(harness.owner->isDataFrmLoaded());
+    openGarden("other.bcn");
+    ::chmod(state.DataFilePath.c_str(), 0444);
+    typeAndSave(QStringLiteral("!"));
+    fakes.messages.answers = {1}; // "Discard it"
+    click(command(8));
+    EXPECT_FALSE(owner->isDataFrmLoaded());
+    EXPECT_EQ(readFile(folder.file("other.bcn")), kFile);
 
-    ::chmod(harness.state.DataFilePath.c_str(), 0644);
-    harness.fakes.messages.answers = {0}; // "Save again"
-    WindowHarness::click(command(8));
-    EXPECT_FALSE(harness.owner->isDataFrmLoaded());
-    EXPECT_TRUE(harness.owner->startUp().isVisible());
-    EXPECT_EQ(readFile(harness.folder.file("work.bcn")), "000010000001Open      Garden\xAC" "weeds and moss\r\n");
-}
-
-TEST_F(DataFileGuardsTest, ADiscardedChangeLetsTheWindowGoAndASavedOneAsksNothing)
-{
-    window = &harness.openData(kFile);
-    select(QStringLiteral("Garden"));
-    ::chmod(harness.state.DataFilePath.c_str(), 0444);
-    typeAtEnd(QStringLiteral("!"));
-    save();
-    harness.fakes.messages.answers = {1}; // "Discard it"
-    WindowHarness::click(command(8));
-    EXPECT_FALSE(harness.owner->isDataFrmLoaded());
-    EXPECT_EQ(readFile(harness.folder.file("work.bcn")), kFile);
-
-    window = &harness.openData(kFile, "other.bcn");
-    select(QStringLiteral("Garden"));
-    typeAtEnd(QStringLiteral("!"));
-    save();
-    const std::size_t asked = harness.fakes.messages.questions.size();
-    WindowHarness::click(command(8));
-    EXPECT_EQ(harness.fakes.messages.questions.size(), asked);
-    EXPECT_FALSE(harness.owner->isDataFrmLoaded());
+    ::chmod(folder.file("other.bcn").c_str(), 0644);
+    openGarden("other.bcn");
+    typeAndSave(QStringLiteral("!"));
+    const std::size_t asked = fakes.messages.questions.size();
+    click(command(8));
+    EXPECT_EQ(fakes.messages.questions.size(), asked);
+    EXPECT_FALSE(owner->isDataFrmLoaded());
 }
 
 TEST_F(DataFileGuardsTest, ASaveThroughASymbolicLinkReplacesTheFileItPointsTo)
 {
     TempFolder real;
     const fs::path target = real.write("work.bcn", kFile);
-    fs::create_symlink(target, harness.folder.file("link.bcn"));
-    harness.state.DataFilePath = harness.folder.file("link.bcn");
-    window = &harness.owner->dataFrm();
-    window->show();
-    window->LoadDataFile(harness.state.DataFilePath);
-    select(QStringLiteral("Garden"));
-    typeAtEnd(QStringLiteral("!"));
-    save();
-    EXPECT_TRUE(fs::is_symlink(harness.folder.file("link.bcn")));
+    fs::create_symlink(target, folder.file("link.bcn"));
+    openFile("link.bcn");
+    search("Garden");
+    select("Res_0");
+    typeAndSave(QStringLiteral("!"));
+    EXPECT_TRUE(fs::is_symlink(folder.file("link.bcn")));
     EXPECT_EQ(readFile(target), "000010000001Open      Garden\xAC" "weeds!\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(real.path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(DataFileGuardsTest, AFileCutShortOpensWithAWarning)
 {
-    window = &harness.openData("000010000001Open      Garden\xAC\r\n000020000001Open      Gar");
-    EXPECT_TRUE(harness.owner->isDataFrmLoaded());
-    EXPECT_EQ(store::upperBound(harness.state.Records), 2);
-    ASSERT_EQ(harness.fakes.messages.texts.size(), 1u);
-    EXPECT_THAT(lastMessage().toStdString(), HasSubstr("cut short"));
-
-    harness.fakes.messages.texts.clear();
-    window = &harness.openData(kFile, "whole.bcn");
-    EXPECT_TRUE(harness.fakes.messages.texts.empty());
+    openData("000010000001Open      Garden\xAC\r\n000020000001Open      Gar");
+    EXPECT_TRUE(owner->isDataFrmLoaded());
+    EXPECT_EQ(store::upperBound(state.Records), 2);
+    ASSERT_EQ(fakes.messages.texts.size(), 1u);
+    EXPECT_THAT(lastMessage(), HasSubstr("cut short"));
+    openData(kFile, "whole.bcn");
+    EXPECT_EQ(fakes.messages.texts.size(), 1u);
 }
 
 TEST_F(DataFileGuardsTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenAsked)

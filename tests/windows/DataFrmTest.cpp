@@ -54,6 +54,20 @@ std::string pagingFile()
     return text;
 }
 
+// The five shades of every scheme, 1 to 9.
+const std::uint32_t kShades[10][5] = {
+    {},
+    {rgb(224, 224, 224), rgb(192, 192, 192), rgb(128, 128, 128), rgb(64, 64, 64), rgb(0, 0, 0)},
+    {rgb(255, 128, 128), rgb(255, 0, 0), rgb(192, 0, 0), rgb(128, 0, 0), rgb(64, 0, 0)},
+    {rgb(255, 192, 128), rgb(255, 128, 0), rgb(192, 64, 0), rgb(128, 64, 0), rgb(128, 64, 64)},
+    {rgb(255, 255, 128), rgb(255, 255, 0), rgb(192, 192, 0), rgb(128, 128, 0), rgb(64, 64, 0)},
+    {rgb(128, 255, 128), rgb(0, 255, 0), rgb(0, 192, 0), rgb(0, 128, 0), rgb(0, 64, 0)},
+    {rgb(128, 255, 255), rgb(0, 255, 255), rgb(0, 192, 192), rgb(0, 128, 128), rgb(0, 64, 64)},
+    {rgb(128, 128, 255), rgb(0, 0, 255), rgb(0, 0, 192), rgb(0, 0, 128), rgb(0, 0, 64)},
+    {rgb(255, 128, 255), rgb(255, 0, 255), rgb(192, 0, 192), rgb(128, 0, 128), rgb(64, 0, 64)},
+    {kWhite, rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0), kWhite},
+};
+
 class DataFrmTest : public ::testing::Test, public WindowHarness {};
 
 TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileInGreen)
@@ -78,9 +92,8 @@ TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileInG
     // The load's search for a blank found the masters whose text has one.
     EXPECT_EQ(window->resultList().stringList(), QStringList({"4-Car"}));
     // No scheme picked yet: the green one is worn and nothing is written.
-    EXPECT_EQ(state.Shades, (std::array<std::uint32_t, 5>{windows::colourRef(128, 255, 128), windows::colourRef(0, 255, 0),
-                                                          windows::colourRef(0, 192, 0), windows::colourRef(0, 128, 0),
-                                                          windows::colourRef(0, 64, 0)}));
+    EXPECT_EQ(std::vector<std::uint32_t>(state.Shades.begin(), state.Shades.end()),
+              std::vector<std::uint32_t>(kShades[5], kShades[5] + 5));
     EXPECT_EQ(state.Settings.ColourScheme, 0);
     EXPECT_FALSE(std::filesystem::exists(folder.file("settings.txt")));
     EXPECT_EQ(qRound(window->windowOpacity() * 255), 255);
@@ -206,18 +219,6 @@ TEST_F(DataFrmTest, TheTypewriterTypesOneCharacterPerTickAndAKeyFinishesIt)
 // shade 4, a hovered row in shade 4 (black and white: the two swapped).
 TEST_F(DataFrmTest, EverySchemeTakesItsFiveShadesShowsThemInItsSwatchesAndPaintsWithThem)
 {
-    const std::uint32_t shades[10][5] = {
-        {},
-        {rgb(224, 224, 224), rgb(192, 192, 192), rgb(128, 128, 128), rgb(64, 64, 64), rgb(0, 0, 0)},
-        {rgb(255, 128, 128), rgb(255, 0, 0), rgb(192, 0, 0), rgb(128, 0, 0), rgb(64, 0, 0)},
-        {rgb(255, 192, 128), rgb(255, 128, 0), rgb(192, 64, 0), rgb(128, 64, 0), rgb(128, 64, 64)},
-        {rgb(255, 255, 128), rgb(255, 255, 0), rgb(192, 192, 0), rgb(128, 128, 0), rgb(64, 64, 0)},
-        {rgb(128, 255, 128), rgb(0, 255, 0), rgb(0, 192, 0), rgb(0, 128, 0), rgb(0, 64, 0)},
-        {rgb(128, 255, 255), rgb(0, 255, 255), rgb(0, 192, 192), rgb(0, 128, 128), rgb(0, 64, 64)},
-        {rgb(128, 128, 255), rgb(0, 0, 255), rgb(0, 0, 192), rgb(0, 0, 128), rgb(0, 0, 64)},
-        {rgb(255, 128, 255), rgb(255, 0, 255), rgb(192, 0, 192), rgb(128, 0, 128), rgb(64, 0, 64)},
-        {kWhite, rgb(0, 0, 0), rgb(0, 0, 0), rgb(0, 0, 0), kWhite},
-    };
     const std::uint32_t lightSwatches[9] = {0, kWhite, rgb(255, 192, 192), rgb(255, 224, 192), rgb(255, 255, 192),
                                             rgb(192, 255, 192), rgb(192, 255, 255), rgb(192, 192, 255), rgb(255, 192, 255)};
     openData(kGarden);
@@ -230,19 +231,19 @@ TEST_F(DataFrmTest, EverySchemeTakesItsFiveShadesShowsThemInItsSwatchesAndPaints
         click(label(QStringLiteral("cols%1_%2").arg(scheme).arg(scheme == 9 ? 6 : 1)));
         EXPECT_EQ(state.Settings.ColourScheme, scheme);
         for (int k = 0; k < 5; ++k) {
-            EXPECT_EQ(state.Shades[k], shades[scheme][k]) << "shade " << k + 1;
+            EXPECT_EQ(state.Shades[k], kShades[scheme][k]) << "shade " << k + 1;
             EXPECT_EQ(label(scheme == 9 ? QStringLiteral("cols9_6") : QStringLiteral("cols%1_%2").arg(scheme).arg(k + 1))
-                          ->backColour(), scheme == 9 ? kWhite : shades[scheme][k]);
+                          ->backColour(), scheme == 9 ? kWhite : kShades[scheme][k]);
         }
-        EXPECT_EQ(row->backColour(), shades[scheme][4]);
-        EXPECT_EQ(row->foreColour(), shades[scheme][2]);
-        EXPECT_EQ(command(4)->backColour(), shades[scheme][3]);
+        EXPECT_EQ(row->backColour(), kShades[scheme][4]);
+        EXPECT_EQ(row->foreColour(), kShades[scheme][2]);
+        EXPECT_EQ(command(4)->backColour(), kShades[scheme][3]);
         hover(row);
-        EXPECT_EQ(row->backColour(), scheme == 9 ? 0u : shades[scheme][3]);
-        EXPECT_EQ(row->foreColour(), scheme == 9 ? kWhite : shades[scheme][2]);
+        EXPECT_EQ(row->backColour(), scheme == 9 ? 0u : kShades[scheme][3]);
+        EXPECT_EQ(row->foreColour(), scheme == 9 ? kWhite : kShades[scheme][2]);
         hover(label("Res_1")); // an empty row under the pointer is not highlighted
-        EXPECT_EQ(row->backColour(), shades[scheme][4]);
-        EXPECT_EQ(label("Res_1")->backColour(), shades[scheme][4]);
+        EXPECT_EQ(row->backColour(), kShades[scheme][4]);
+        EXPECT_EQ(label("Res_1")->backColour(), kShades[scheme][4]);
     }
     EXPECT_EQ(readFile(folder.file("settings.txt")), " 0 \r\n 0 \r\nFalse\r\nTrue\r\n 1 \r\n 9 \r\n");
 }
@@ -278,15 +279,6 @@ TEST_F(DataFrmTest, TheStripDragsTheWindowAndTheSoundButtonAndEveryTransparencyC
                       i <= cell ? rgb(0, 255, 0) : rgb(0, 128, 0));
         }
     }
-}
-
-TEST_F(DataFrmTest, ASettingsNumberEndsAtABlankInsideIt)
-{
-    writeSettings(" 1500 900\r\n 900 \r\nFalse\r\nFalse\r\n 0 \r\n 3 4 \r\n");
-    openData(kGarden);
-    EXPECT_EQ(window->pos(), QPoint(100, 60));
-    EXPECT_EQ(state.Settings.ColourScheme, 3);
-    EXPECT_EQ(label("Res_0")->backColour(), windows::colourRef(128, 64, 64));
 }
 
 TEST_F(DataFrmTest, HideGoesToTheTrayTheTraysClicksBringItBackAndTheFileMenuOpens)

@@ -14,15 +14,9 @@ const std::string kPlainFile = crlfLines({"000010000001Open      Garden\xAC" "se
 
 class StartUpFrmTest : public ::testing::Test, public WindowHarness {
 protected:
-    QListWidget* files() { return find<QListWidget>(&owner->startUp(), "File1"); }
-    QLineEdit* path() { return find<QLineEdit>(&owner->startUp(), "SearchTxt"); }
-    windows::TagLabel* button(int index) { return label(&owner->startUp(), QStringLiteral("Label1_%1").arg(index)); }
-    void choose(const QString& name)
-    {
-        const auto found = files()->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1) << name.toStdString();
-        QTest::mouseClick(files()->viewport(), Qt::LeftButton, Qt::NoModifier, files()->visualItemRect(found[0]).center());
-    }
+    QListWidget* files() { return find<QListWidget>(&startUp(), "File1"); }
+    QLineEdit* path() { return find<QLineEdit>(&startUp(), "SearchTxt"); }
+    windows::TagLabel* button(int index) { return label(&startUp(), QStringLiteral("Label1_%1").arg(index)); }
     QString inFolder(const char* name) { return QString::fromStdString((folder.path() / name).string()); }
 };
 
@@ -31,7 +25,6 @@ TEST_F(StartUpFrmTest, ListsTheDataFilesOfTheProgramFolderInTheSavedSchemeAndNam
     for (const char* name : {"notes.bcn", "secret.bcy", "OLD.BCN", "readme.txt"})
         folder.write(name, kPlainFile);
     writeSettings("junk\r\n\r\n?\r\n?\r\n 1 \r\n 3 \r\n"); // only the scheme is read
-    owner->startUp().show();
     EXPECT_EQ(button(2)->backColour(), 0x004080u); // shade 4 of scheme 3: 128, 64, 0
     EXPECT_EQ(button(2)->foreColour(), 0x0040C0u); // shade 3: 192, 64, 0
     hover(button(2));
@@ -43,20 +36,18 @@ TEST_F(StartUpFrmTest, ListsTheDataFilesOfTheProgramFolderInTheSavedSchemeAndNam
     EXPECT_EQ(listed, QStringList({"notes.bcn", "OLD.BCN", "secret.bcy"}));
     EXPECT_EQ(path()->text(), QString::fromStdString(folder.path().string()));
     EXPECT_EQ(button(3)->text(), "cryption");
-    choose("secret.bcy");
-    EXPECT_EQ(button(3)->text(), "decrypt file");
-    choose("notes.bcn");
-    EXPECT_EQ(button(3)->text(), "encrypt file");
-    EXPECT_EQ(path()->text(), inFolder("notes.bcn"));
-    choose("OLD.BCN");
-    EXPECT_EQ(button(3)->text(), "cryption");
+    const char* const chosen[][2] = {{"secret.bcy", "decrypt file"}, {"notes.bcn", "encrypt file"}, {"OLD.BCN", "cryption"}};
+    for (const auto& [file, caption] : chosen) {
+        chooseFile(QString::fromLatin1(file));
+        EXPECT_EQ(button(3)->text(), caption);
+        EXPECT_EQ(path()->text(), inFolder(file));
+    }
 }
 
 TEST_F(StartUpFrmTest, AFileChosenWithTheKeysOpensWithEnterInTheMainWindowAndKeepsABackup)
 {
     folder.write("a.bcn", kPlainFile);
     folder.write("b.bcn", kPlainFile);
-    owner->startUp().show();
     files()->setFocus();
     QTest::keyClick(files(), Qt::Key_Down);
     QTest::keyClick(files(), Qt::Key_Down);
@@ -77,7 +68,6 @@ TEST_F(StartUpFrmTest, ATypedPathIsBackedUpBesideItAndABackupIsNotBackedUpAgain)
     TempFolder elsewhere;
     elsewhere.write("typed.bcn", kPlainFile);
     elsewhere.write("BackUp_x.bcn", kPlainFile);
-    owner->startUp().show();
     path()->setText(QString::fromStdString(elsewhere.file("typed.bcn").string()));
     click(button(2));
     ASSERT_TRUE(owner->isDataFrmLoaded());
@@ -95,21 +85,35 @@ TEST_F(StartUpFrmTest, OtherFileTypesAndDamagedFilesAreReportedAndTheStartWindow
 {
     folder.write("OLD.BCN", kPlainFile);
     folder.write("bad.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"}));
-    owner->startUp().show();
-    choose("OLD.BCN");
+    chooseFile("OLD.BCN");
     click(button(2));
     path()->setText("/tmp/notes.txt");
     click(button(2));
     EXPECT_FALSE(owner->isDataFrmLoaded());
-    choose("bad.bcn");
+    chooseFile("bad.bcn");
     click(button(2));
     const QString loadError = "File load error. The file '" + inFolder("bad.bcn") + "' has reported errors.";
     EXPECT_EQ(fakes.messages.texts, (std::vector<QString>{"Invalid fle type", "Invalid fle type", loadError}));
     EXPECT_EQ(fakes.messages.titles, std::vector<QString>(3, "Brindlecase"));
-    EXPECT_TRUE(owner->isStartUpLoaded());
     EXPECT_TRUE(owner->startUp().isVisible());
     EXPECT_FALSE(owner->isDataFrmLoaded());
     EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
+}
+
+// "email file" mails the chosen file as an attachment, or asks for one.
+TEST_F(StartUpFrmTest, EmailFileComposesAMailWithTheChosenFileAttached)
+{
+    folder.write("my notes.bcn", "\r\n");
+    click(button(1));
+    EXPECT_EQ(fakes.messages.texts, std::vector<QString>{"Select a file to email."});
+    EXPECT_TRUE(fakes.launcher.composed.empty());
+    chooseFile("my notes.bcn");
+    click(button(1));
+    const QString file = inFolder("my notes.bcn");
+    EXPECT_EQ(fakes.launcher.composed, std::vector<QString>{"mailto:?Subject=Brindlecase File&Attacth=\"" + file + "\""});
+    EXPECT_EQ(fakes.launcher.attachments, std::vector<QString>{file});
+    EXPECT_EQ(fakes.messages.texts.size(), 1u);
+    EXPECT_TRUE(startUp().isVisible());
 }
 
 } // namespace
