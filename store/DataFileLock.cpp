@@ -62,9 +62,18 @@ bool sameHolder(const LockHolder& a, const LockHolder& b)
 
 } // namespace
 
+// ".NAME" + `ending`, built step by step (GCC 12 warns falsely about "." + string).
+static std::string hiddenName(const fs::path& dataFile, const char* ending)
+{
+    std::string name = ".";
+    name += dataFile.filename().string();
+    name += ending;
+    return name;
+}
+
 fs::path lockPath(const fs::path& dataFile)
 {
-    return dataFile.parent_path() / ("." + dataFile.filename().string() + ".lock");
+    return dataFile.parent_path() / hiddenName(dataFile, ".lock");
 }
 
 std::optional<LockHolder> otherHolder(const fs::path& dataFile)
@@ -111,7 +120,7 @@ DataFileLock::~DataFileLock()
 
 void removeStaleSaves(const fs::path& dataFile)
 {
-    const std::string prefix = "." + dataFile.filename().string() + ".";
+    const std::string prefix = hiddenName(dataFile, ".");
     const std::string suffix = ".saving";
     const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
     std::error_code error;

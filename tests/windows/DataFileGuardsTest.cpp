@@ -150,81 +150,78 @@ TEST_F(DataFileGuardsTest, AFileCutShortOpensWithAWarning)
 
 TEST_F(DataFileGuardsTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenAsked)
 {
-    window = &harness.openData(kFile);
-    select(QStringLiteral("Garden"));
+    openGarden();
     const std::string outside = kFile + "000020000001Open      Shed\r\n";
-    harness.folder.write("work.bcn", outside); // an editor saves the file meanwhile
-    typeAtEnd(QStringLiteral(" and moss"));
-    harness.fakes.messages.answers = {2}; // "Cancel"
+    folder.write("work.bcn", outside); // an editor saves the file meanwhile
+    type(note(), QStringLiteral(" and moss"));
+    fakes.messages.answers = {2}; // "Cancel"
     save();
-    ASSERT_EQ(harness.fakes.messages.offers.size(), 1u);
-    EXPECT_EQ(harness.fakes.messages.offers[0], QStringList({"Reload", "Overwrite", "Cancel"}));
-    EXPECT_THAT(harness.fakes.messages.questions[0].toStdString(), HasSubstr("was changed by another program"));
-    EXPECT_EQ(onDisk(), outside);
+    ASSERT_EQ(fakes.messages.offers.size(), 1u);
+    EXPECT_EQ(fakes.messages.offers[0], QStringList({"Reload", "Overwrite", "Cancel"}));
+    EXPECT_THAT(fakes.messages.questions[0].toStdString(), HasSubstr("was changed by another program"));
+    EXPECT_EQ(readFile(state.DataFilePath), outside);
 
-    harness.fakes.messages.answers = {0}; // "Reload": the outside change shows, the typed text stays
+    fakes.messages.answers = {0}; // "Reload": the outside change shows, the typed text stays
     save();
-    EXPECT_EQ(onDisk(), outside);
-    EXPECT_EQ(store::upperBound(harness.state.Records), 2);
-    EXPECT_EQ(harness.state.Records[1].Content, "Garden\xAC" "weeds");
+    EXPECT_EQ(readFile(state.DataFilePath), outside);
+    EXPECT_EQ(store::upperBound(state.Records), 2);
+    EXPECT_EQ(state.Records[1].Content, "Garden\xAC" "weeds");
     EXPECT_EQ(note()->toPlainText().toStdString(), "Garden\nweeds and moss");
-    EXPECT_EQ(harness.state.CurrentMaster, -1);
+    EXPECT_EQ(state.CurrentMaster, -1);
 
-    select(QStringLiteral("Garden")); // after the reload a save asks nothing
-    typeAtEnd(QStringLiteral("!"));
-    save();
-    EXPECT_EQ(harness.fakes.messages.offers.size(), 2u);
-    EXPECT_EQ(onDisk(), "000010000001Open      Garden\xAC" "weeds!\r\n000020000001Open      Shed\r\n");
+    search("Garden"); // after the reload a save asks nothing
+    select("Res_0");
+    typeAndSave(QStringLiteral("!"));
+    EXPECT_EQ(fakes.messages.offers.size(), 2u);
+    EXPECT_EQ(readFile(state.DataFilePath), "000010000001Open      Garden\xAC" "weeds!\r\n000020000001Open      Shed\r\n");
 
-    harness.folder.write("work.bcn", kFile);
-    typeAtEnd(QStringLiteral("?"));
-    harness.fakes.messages.answers = {1}; // "Overwrite"
-    save();
-    EXPECT_EQ(harness.fakes.messages.offers.size(), 3u);
-    EXPECT_EQ(onDisk(), "000010000001Open      Garden\xAC" "weeds!?\r\n000020000001Open      Shed\r\n");
+    folder.write("work.bcn", kFile);
+    fakes.messages.answers = {1}; // "Overwrite"
+    typeAndSave(QStringLiteral("?"));
+    EXPECT_EQ(fakes.messages.offers.size(), 3u);
+    EXPECT_EQ(readFile(state.DataFilePath), "000010000001Open      Garden\xAC" "weeds!?\r\n000020000001Open      Shed\r\n");
 }
 
 TEST_F(DataFileGuardsTest, AFileAnotherInstanceHoldsOpensReadOnlyOrAnywayAsChosen)
 {
     char host[256] = {};
     ::gethostname(host, sizeof host - 1);
-    const fs::path data = harness.folder.write("work.bcn", kFile);
+    const fs::path data = folder.write("work.bcn", kFile);
     const std::string otherLock = "1 " + std::string(host) + "\n"; // process 1 is always running
-    harness.folder.write(".work.bcn.lock", otherLock);
+    folder.write(".work.bcn.lock", otherLock);
     auto open = [&](int answer) {
-        harness.fakes.messages.answers = {answer};
-        harness.owner->startUp().show();
-        harness.find<QLineEdit>(&harness.owner->startUp(), QStringLiteral("SearchTxt"))
-            ->setText(QString::fromStdString(data.string()));
-        WindowHarness::click(harness.label(&harness.owner->startUp(), QStringLiteral("Label1_2")));
+        fakes.messages.answers = {answer};
+        startUp().show();
+        find<QLineEdit>(&startUp(), QStringLiteral("SearchTxt"))->setText(QString::fromStdString(data.string()));
+        startButton(2);
+        if (owner->isDataFrmLoaded())
+            window = &owner->dataFrm();
     };
     open(2); // "Cancel"
-    EXPECT_EQ(harness.fakes.messages.offers.back(), QStringList({"Open read-only", "Open anyway", "Cancel"}));
-    EXPECT_THAT(harness.fakes.messages.questions.back().toStdString(),
+    EXPECT_EQ(fakes.messages.offers.back(), QStringList({"Open read-only", "Open anyway", "Cancel"}));
+    EXPECT_THAT(fakes.messages.questions.back().toStdString(),
                 HasSubstr("is open in another Brindlecase (process 1 on this computer)"));
-    EXPECT_FALSE(harness.owner->isDataFrmLoaded());
+    EXPECT_FALSE(owner->isDataFrmLoaded());
 
     open(0); // "Open read-only": shown, never written, the other's lock left alone
-    ASSERT_TRUE(harness.owner->isDataFrmLoaded());
-    window = &harness.owner->dataFrm();
-    select(QStringLiteral("Garden"));
-    typeAtEnd(QStringLiteral(" and moss"));
-    save();
-    EXPECT_THAT(lastMessage().toStdString(), HasSubstr("is open read-only"));
-    EXPECT_EQ(onDisk(), kFile);
-    EXPECT_EQ(readFile(harness.folder.file(".work.bcn.lock")), otherLock);
+    ASSERT_TRUE(owner->isDataFrmLoaded());
+    search("Garden");
+    select("Res_0");
+    typeAndSave(QStringLiteral(" and moss"));
+    EXPECT_THAT(lastMessage(), HasSubstr("is open read-only"));
+    EXPECT_EQ(readFile(data), kFile);
+    EXPECT_EQ(readFile(folder.file(".work.bcn.lock")), otherLock);
 
-    harness.owner->unloadDataFrm();
+    owner->unloadDataFrm();
     open(1); // "Open anyway": this instance takes the lock and saves
-    ASSERT_TRUE(harness.owner->isDataFrmLoaded());
-    window = &harness.owner->dataFrm();
-    EXPECT_EQ(readFile(harness.folder.file(".work.bcn.lock")), std::to_string(::getpid()) + " " + host + "\n");
-    select(QStringLiteral("Garden"));
-    typeAtEnd(QStringLiteral("!"));
-    save();
-    EXPECT_EQ(onDisk(), "000010000001Open      Garden\xAC" "weeds!\r\n");
-    harness.owner->unloadDataFrm();
-    EXPECT_FALSE(fs::exists(harness.folder.file(".work.bcn.lock")));
+    ASSERT_TRUE(owner->isDataFrmLoaded());
+    EXPECT_EQ(readFile(folder.file(".work.bcn.lock")), std::to_string(::getpid()) + " " + host + "\n");
+    search("Garden");
+    select("Res_0");
+    typeAndSave(QStringLiteral("!"));
+    EXPECT_EQ(readFile(data), "000010000001Open      Garden\xAC" "weeds!\r\n");
+    owner->unloadDataFrm();
+    EXPECT_FALSE(fs::exists(folder.file(".work.bcn.lock")));
 }
 
 } // namespace

@@ -166,7 +166,7 @@ void PreviewFrm::showWebView()
 void PreviewFrm::showTextView()
 {
     std::string bytes;
-    store::forEachFileLine(targetFile(), [&bytes](std::string_view line) { bytes.append(line).append("\r\n"); });
+    store::forEachFileLine(targetFile(), store::kMaxDataFileBytes, [&bytes](std::string_view line) { bytes.append(line).append("\r\n"); });
     WebBrowser1->widget()->hide();
     Text1->setReadOnly(false);
     Text1->setPlainText(boxText(toQString(bytes)));
