@@ -7,7 +7,10 @@
 #include "windows/preview/PreviewFrm.h"
 #include "windows/start/StartUpFrm.h"
 
+#include <QDialog>
+#include <QFile>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QPrinter>
 #include <QPushButton>
@@ -125,14 +128,17 @@ TEST_F(PreviewFrmTest, TextOutsideTheCodePageIsRefusedAndKeptClosingUnsavedAsks)
     ASSERT_EQ(harness.fakes.messages.texts.size(), 1u);
     EXPECT_THAT(harness.fakes.messages.texts[0].toStdString(), ::testing::HasSubstr("\u0142"));
 
-    // Closing with the edit unsaved asks; "Cancel" keeps the window.
-    harness.fakes.messages.answers = {2};
+    // Closing, or another preview, with the edit unsaved asks; "Cancel" keeps the window and the text.
+    harness.fakes.messages.answers = {2, 2};
     window.close();
+    preview("https://seeds.example");
     EXPECT_TRUE(harness.owner->isPreviewFrmLoaded());
-    EXPECT_EQ(harness.fakes.messages.questions.size(), 1u);
+    EXPECT_EQ(harness.fakes.messages.questions.size(), 2u);
+    EXPECT_TRUE(window.Text1->toPlainText().endsWith(QString::fromUtf8("\u0142")));
+    EXPECT_EQ(browser().navigations.size(), 2u);
 }
 
-TEST_F(PreviewFrmTest, HelpAboutAndOpenFileOpenersAndPageSetupKeptForTheNextPrint)
+TEST_F(PreviewFrmTest, HelpAboutOpenFileAndPropertiesPageSetupKeptForTheNextPrint)
 {
     const QString folder = QString::fromStdString(harness.folder.path().string());
     harness.owner->startUp().show();
@@ -163,6 +169,20 @@ TEST_F(PreviewFrmTest, HelpAboutAndOpenFileOpenersAndPageSetupKeptForTheNextPrin
     textView("x\r\n");
     WindowHarness::click(window.Command3); // "Open File"
     EXPECT_THAT(harness.fakes.launcher.opened, ElementsAre(QString::fromStdString(file.string())));
+
+    // "Properties": what the file system keeps of it.
+    std::filesystem::permissions(file, std::filesystem::perms(0640));
+    QFile stamped(QString::fromStdString(file.string()));
+    ASSERT_TRUE(stamped.open(QIODevice::ReadWrite)
+                && stamped.setFileTime(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)), QFileDevice::FileModificationTime));
+    stamped.close();
+    WindowHarness::click(window.Command2);
+    QStringList facts;
+    for (auto* fact : window.findChild<QDialog*>(QStringLiteral("PropertiesDialog"))->findChildren<windows::TagLabel*>(QRegularExpression(QStringLiteral("^Fact_"))))
+        facts << fact->caption();
+    EXPECT_THAT(facts, ::testing::IsSupersetOf({QStringLiteral("Name: notes.txt"), QStringLiteral("Size: 3 bytes"),
+                                               QStringLiteral("Modified: 06 December 2026, 09:05:07"),
+                                               QStringLiteral("Permissions: read and write (rw-r-----)")}));
 }
 
 } // namespace
