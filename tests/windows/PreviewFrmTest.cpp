@@ -35,10 +35,11 @@ protected:
         return window;
     }
     FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
-    QStringList captions(windows::PreviewFrm& window)
+    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w) { return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}; }
+    static QStringList captions(windows::PreviewFrm& window)
     {
         QStringList texts;
-        for (QPushButton* button : {window.Command1, window.Command2, window.Command3, window.Command4, window.Command5})
+        for (QPushButton* button : buttons(window))
             texts << button->text();
         return texts;
     }
@@ -83,7 +84,7 @@ TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChang
     EXPECT_EQ(window.Text1->toPlainText(),
               "Seeds\n\nUnable to navigate to the following location: \n\nhttps://nowhere.invalid/x");
     EXPECT_TRUE(window.Text1->isVisible());
-    for (QPushButton* button : {window.Command1, window.Command2, window.Command3, window.Command4, window.Command5}) {
+    for (QPushButton* button : buttons(window)) {
         EXPECT_FALSE(button->isEnabled());
         WindowHarness::click(button);
     }
