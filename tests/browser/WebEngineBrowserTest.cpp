@@ -6,13 +6,13 @@
 
 #include <QApplication>
 #include <QPrinter>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -77,15 +77,9 @@ TEST_F(WebEngineBrowserTest, MissingFileIsNoPagePageLoadsMailLinksAreHandedOver)
 // The text poppler's pdftotext reads from a PDF file ("" when it cannot).
 std::string pdfText(const std::filesystem::path& pdf)
 {
-    std::string text;
-    FILE* pipe = ::popen(("pdftotext -layout '" + pdf.string() + "' - 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return text;
-    char buffer[4096];
-    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, pipe))
-        text.append(buffer, read);
-    ::pclose(pipe);
-    return text;
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    return pdftotext.waitForFinished(30000) ? pdftotext.readAllStandardOutput().toStdString() : std::string();
 }
 
 // A local page printed into a PDF printer, as the preview's "PRINT" does with a

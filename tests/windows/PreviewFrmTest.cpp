@@ -7,7 +7,10 @@
 #include "windows/preview/PreviewFrm.h"
 #include "windows/start/StartUpFrm.h"
 
+#include <QDialog>
+#include <QFile>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextDocument>
 #include <QPrinter>
 #include <QPushButton>
@@ -32,10 +35,11 @@ protected:
         return window;
     }
     FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
-    QStringList captions(windows::PreviewFrm& window)
+    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w) { return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}; }
+    static QStringList captions(windows::PreviewFrm& window)
     {
         QStringList texts;
-        for (QPushButton* button : {window.Command1, window.Command2, window.Command3, window.Command4, window.Command5})
+        for (QPushButton* button : buttons(window))
             texts << button->text();
         return texts;
     }
@@ -80,7 +84,7 @@ TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChang
     EXPECT_EQ(window.Text1->toPlainText(),
               "Seeds\n\nUnable to navigate to the following location: \n\nhttps://nowhere.invalid/x");
     EXPECT_TRUE(window.Text1->isVisible());
-    for (QPushButton* button : {window.Command1, window.Command2, window.Command3, window.Command4, window.Command5}) {
+    for (QPushButton* button : buttons(window)) {
         EXPECT_FALSE(button->isEnabled());
         WindowHarness::click(button);
     }
@@ -125,14 +129,17 @@ TEST_F(PreviewFrmTest, TextOutsideTheCodePageIsRefusedAndKeptClosingUnsavedAsks)
     ASSERT_EQ(harness.fakes.messages.texts.size(), 1u);
     EXPECT_THAT(harness.fakes.messages.texts[0].toStdString(), ::testing::HasSubstr("\u0142"));
 
-    // Closing with the edit unsaved asks; "Cancel" keeps the window.
-    harness.fakes.messages.answers = {2};
+    // Closing, or another preview, with the edit unsaved asks; "Cancel" keeps the window and the text.
+    harness.fakes.messages.answers = {2, 2};
     window.close();
+    preview("https://seeds.example");
     EXPECT_TRUE(harness.owner->isPreviewFrmLoaded());
-    EXPECT_EQ(harness.fakes.messages.questions.size(), 1u);
+    EXPECT_EQ(harness.fakes.messages.questions.size(), 2u);
+    EXPECT_TRUE(window.Text1->toPlainText().endsWith(QString::fromUtf8("\u0142")));
+    EXPECT_EQ(browser().navigations.size(), 2u);
 }
 
-TEST_F(PreviewFrmTest, HelpAboutAndOpenFileOpenersAndPageSetupKeptForTheNextPrint)
+TEST_F(PreviewFrmTest, HelpAboutOpenFileAndPropertiesPageSetupKeptForTheNextPrint)
 {
     const QString folder = QString::fromStdString(harness.folder.path().string());
     harness.owner->startUp().show();
@@ -163,6 +170,20 @@ TEST_F(PreviewFrmTest, HelpAboutAndOpenFileOpenersAndPageSetupKeptForTheNextPrin
     textView("x\r\n");
     WindowHarness::click(window.Command3); // "Open File"
     EXPECT_THAT(harness.fakes.launcher.opened, ElementsAre(QString::fromStdString(file.string())));
+
+    // "Properties": what the file system keeps of it.
+    std::filesystem::permissions(file, std::filesystem::perms(0640));
+    QFile stamped(QString::fromStdString(file.string()));
+    ASSERT_TRUE(stamped.open(QIODevice::ReadWrite)
+                && stamped.setFileTime(QDateTime(QDate(2026, 12, 6), QTime(9, 5, 7)), QFileDevice::FileModificationTime));
+    stamped.close();
+    WindowHarness::click(window.Command2);
+    QStringList facts;
+    for (auto* fact : window.findChild<QDialog*>(QStringLiteral("PropertiesDialog"))->findChildren<windows::TagLabel*>(QRegularExpression(QStringLiteral("^Fact_"))))
+        facts << fact->caption();
+    EXPECT_THAT(facts, ::testing::IsSupersetOf({QStringLiteral("Name: notes.txt"), QStringLiteral("Size: 3 bytes"),
+                                               QStringLiteral("Modified: 06 December 2026, 09:05:07"),
+                                               QStringLiteral("Permissions: read and write (rw-r-----)")}));
 }
 
 } // namespace

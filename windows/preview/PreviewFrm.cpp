@@ -120,8 +120,14 @@ void PreviewFrm::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
 }
 
+// Edited text not yet saved is saved or dropped as the user chooses before the
+// window shows the new target; "Cancel" keeps the text and the window as they are.
 void PreviewFrm::openPreview(bool captioned, bool blankFirst)
 {
+    if (!mayDropEditedText()) {
+        bringForward(this);
+        return;
+    }
     const store::AppState& state = owner_.state();
     description_ = toQString(state.SelectedLinkDescription);
     target_ = toQString(state.SelectedLinkTarget);
