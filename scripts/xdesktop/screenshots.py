@@ -16,6 +16,7 @@ pickers to show) under /tmp/brindlecase-tour, with its program folder in it.
 import os
 import shutil
 import sys
+import time
 
 from desktop import Desktop, copy_program_folder
 
@@ -24,7 +25,22 @@ def start_window(d):
     return "brindlecase"
 
 
+def new_file(d):
+    d.click("new file", window="brindlecase")
+    d.window("New Brindlecase File")
+    d.type("Projects")
+    return "New Brindlecase File"
+
+
+def password(d):
+    d.click("exit", window="New Brindlecase File")
+    d.click("Sample.bcn", window="brindlecase")
+    d.click("encrypt file", window="brindlecase")
+    return "Encryption"
+
+
 def main_window(d):
+    d.click("exit", window="Encryption")
     d.click("Sample.bcn", window="brindlecase")
     d.click("open file", window="brindlecase")
     d.window("Brindlecase")
@@ -35,40 +51,60 @@ def main_window(d):
 def link_menu(d):
     d.click(match=r"email\b.*", window="Brindlecase")
     d.click("tom.baker@example.com", window="Brindlecase")
-    return ("link", "edit email", 80)
+    return ("link menu", "edit email", 80)
 
 
 def edit_link(d):
-    d.click("edit email", window="link")
-    return ("link", "enter a link description")
+    d.click("edit email", window="link menu")
+    return ("edit link", "enter a link description")
 
 
 def add_link(d):
-    d.click("exit", window="link")
+    d.click("exit", window="edit link")
     d.click(match=r"folders\b.*", window="Brindlecase")
     d.click("NEW ITEM", window="Brindlecase")
-    return ("link", "browse")
+    return ("add link", "browse")
 
 
 def file_picker(d):
-    d.click("browse", window="link")
+    d.click("browse", window="add link")
     return "browse"
 
 
 def quick_links(d):
     d.click("exit", window="browse")
-    d.click("existing link", window="link")
+    d.click("existing link", window="add link")
     return "existing links"
+
+
+def email_group(d):
+    d.click("exit", window="existing links")
+    d.click("exit", window="add link")
+    d.click(match=r"email\b.*", window="Brindlecase")
+    d.click("tom.baker@example.com", window="Brindlecase")
+    d.click("add to group", window="link menu")
+    return "Email Group"
+
+
+def help_preview(d):
+    d.click("help", window="Brindlecase")
+    d.window("Preview")
+    time.sleep(4)  # the embedded browser draws the page after the window shows
+    return "Preview"
 
 
 SHOTS = [
     ("start-window.png", start_window),
+    ("new-file.png", new_file),
+    ("password.png", password),
     ("main-window.png", main_window),
     ("link-menu.png", link_menu),
     ("edit-link.png", edit_link),
     ("add-link.png", add_link),
     ("file-picker.png", file_picker),
     ("quick-links.png", quick_links),
+    ("email-group.png", email_group),
+    ("help-preview.png", help_preview),
 ]
 
 
