@@ -86,6 +86,7 @@ TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChang
     EXPECT_TRUE(window.Text1->isVisible());
     for (QPushButton* button : buttons(window)) {
         EXPECT_FALSE(button->isEnabled());
+        EXPECT_TRUE(button->font().italic());
         WindowHarness::click(button);
     }
     EXPECT_TRUE(harness.fakes.printing.layouts.empty());

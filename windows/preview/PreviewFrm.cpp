@@ -163,8 +163,19 @@ void PreviewFrm::showWebView()
     Text1->clear();
     WebBrowser1->widget()->show();
     setCaptions(kWebCaptions);
-    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5})
-        button->setEnabled(true);
+    setButtonsEnabled(true);
+}
+
+// Disabled buttons also wear slanted captions, as disabled labels do, so the
+// state shows in every scheme and not by a paler shade alone.
+void PreviewFrm::setButtonsEnabled(bool enabled)
+{
+    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5}) {
+        button->setEnabled(enabled);
+        QFont font = button->font();
+        font.setItalic(!enabled);
+        button->setFont(font);
+    }
 }
 
 // The file is read before anything changes, so a file that cannot be read leaves
@@ -189,8 +200,7 @@ void PreviewFrm::showFailure()
     Text1->document()->setModified(false);
     Text1->setReadOnly(true);
     Text1->show();
-    for (QPushButton* button : {Command1, Command2, Command3, Command4, Command5})
-        button->setEnabled(false);
+    setButtonsEnabled(false);
 }
 
 void PreviewFrm::WebBrowser1_TitleChange(const QString& Text)

@@ -63,6 +63,7 @@ private:
     void showWebView();
     void showTextView();
     void showFailure();
+    void setButtonsEnabled(bool enabled);
     void saveText();
     void showProperties(const QString& title, const QStringList& facts);
     std::filesystem::path targetFile() const;
