@@ -60,11 +60,20 @@ bool sameHolder(const LockHolder& a, const LockHolder& b)
     return a.pid == b.pid && a.host == b.host;
 }
 
+// ".NAME" + `ending`: the hidden names this file keeps beside a data file.
+std::string hiddenName(const fs::path& dataFile, std::string_view ending)
+{
+    std::string name(1, '.');
+    name += dataFile.filename().string();
+    name += ending;
+    return name;
+}
+
 } // namespace
 
 fs::path lockPath(const fs::path& dataFile)
 {
-    return dataFile.parent_path() / ("." + dataFile.filename().string() + ".lock");
+    return dataFile.parent_path() / hiddenName(dataFile, ".lock");
 }
 
 std::optional<LockHolder> otherHolder(const fs::path& dataFile)
@@ -111,7 +120,7 @@ DataFileLock::~DataFileLock()
 
 void removeStaleSaves(const fs::path& dataFile)
 {
-    const std::string prefix = "." + dataFile.filename().string() + ".";
+    const std::string prefix = hiddenName(dataFile, ".");
     const std::string suffix = ".saving";
     const auto cutoff = fs::file_time_type::clock::now() - std::chrono::minutes(1);
     std::error_code error;
