@@ -4,7 +4,9 @@
 #include "store/DataFile.h"
 #include "store/DataFileLock.h"
 #include "store/DiskStamp.h"
+#include "store/SafeFile.h"
 #include "store/Settings.h"
+#include "store/StoreError.h"
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 
@@ -70,6 +72,16 @@ TEST(HostileFiles, OnlyARegularFileWithinTheLimitIsReadAndNothingOnDiskChanges)
     EXPECT_EQ(settings.Left, 0);
     fs::remove(folder.file("settings.txt"));
     EXPECT_EQ(names(folder.path()), before);
+    // A file that says it is empty and is not (as the system's own files do) is read
+    // only up to the limit.
+    try {
+        readWholeFile("/proc/self/status", 64);
+        ADD_FAILURE() << "read past its limit";
+    } catch (const StoreError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Could not read the file '/proc/self/status': it grew past 64 bytes while it was read, more than the "
+                  "file can hold.");
+    }
 }
 
 TEST(DiskStampTest, TheHashIsTheSameHoweverTheBytesArriveAndTellsContentsApart)

@@ -202,6 +202,7 @@ TEST_F(DataFileGuardsTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenAske
     EXPECT_EQ(store::upperBound(harness.state.Records), 2);
     EXPECT_EQ(harness.state.Records[1].Content, "Garden\xAC" "weeds");
     EXPECT_EQ(note()->toPlainText().toStdString(), "Garden\nweeds and moss");
+    EXPECT_TRUE(command(6)->isEnabled()); // nothing was saved
     EXPECT_EQ(harness.state.CurrentMaster, -1);
 
     select(QStringLiteral("Garden")); // after the reload a save asks nothing
