@@ -60,6 +60,15 @@ bool sameHolder(const LockHolder& a, const LockHolder& b)
     return a.pid == b.pid && a.host == b.host;
 }
 
+// ".NAME" + `ending`: the hidden names this file keeps beside a data file.
+std::string hiddenName(const fs::path& dataFile, std::string_view ending)
+{
+    std::string name(1, '.');
+    name += dataFile.filename().string();
+    name += ending;
+    return name;
+}
+
 } // namespace
 
 // ".NAME" + `ending`, built step by step (GCC 12 warns falsely about "." + string).

@@ -3,6 +3,7 @@
 #include "store/SafeFile.h"
 #include "store/StoreError.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace store {
@@ -22,41 +23,46 @@ std::int64_t nanoseconds(const struct timespec& time)
 
 } // namespace
 
-void ContentHash::mix(std::uint64_t word)
+void ContentHash::mixBlock(const unsigned char* block)
 {
-    state_ = rotateLeft(state_ ^ word, 29) * kMultiplier;
+    for (int lane = 0; lane < 4; ++lane) {
+        std::uint64_t word;
+        std::memcpy(&word, block + 8 * lane, 8);
+        lanes_[lane] = rotateLeft(lanes_[lane] ^ word, 29) * kMultiplier;
+    }
 }
 
 void ContentHash::update(std::string_view bytes)
 {
     length_ += bytes.size();
-    const char* p = bytes.data();
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t left = bytes.size();
-    while (pendingCount_ > 0 && pendingCount_ < 8 && left > 0) {
-        pending_[pendingCount_++] = static_cast<unsigned char>(*p++);
-        --left;
-    }
-    if (pendingCount_ == 8) {
-        std::uint64_t word;
-        std::memcpy(&word, pending_, 8);
-        mix(word);
+    if (pendingCount_ > 0) {
+        const std::size_t taken = std::min(left, kBlock - pendingCount_);
+        std::memcpy(pending_ + pendingCount_, p, taken);
+        pendingCount_ += taken;
+        p += taken;
+        left -= taken;
+        if (pendingCount_ < kBlock)
+            return;
+        mixBlock(pending_);
         pendingCount_ = 0;
     }
-    for (; left >= 8; p += 8, left -= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        mix(word);
-    }
-    std::memcpy(pending_ + pendingCount_, p, left);
-    pendingCount_ += left;
+    for (; left >= kBlock; p += kBlock, left -= kBlock)
+        mixBlock(p);
+    std::memcpy(pending_, p, left);
+    pendingCount_ = left;
 }
 
 std::uint64_t ContentHash::value() const
 {
-    std::uint64_t tail = 0;
-    std::memcpy(&tail, pending_, pendingCount_);
-    std::uint64_t result = rotateLeft(state_ ^ tail, 29) * kMultiplier;
-    result ^= length_;
+    unsigned char tail[kBlock] = {};
+    std::memcpy(tail, pending_, pendingCount_);
+    ContentHash last = *this;
+    last.mixBlock(tail);
+    std::uint64_t result = length_;
+    for (const std::uint64_t lane : last.lanes_)
+        result = rotateLeft(result ^ lane, 31) * kMultiplier;
     result ^= result >> 33;
     result *= kMultiplier;
     return result ^ (result >> 29);

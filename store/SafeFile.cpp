@@ -50,15 +50,24 @@ fs::path resolveLinks(fs::path target)
 }
 
 // "it holds 300 MB, more than a data file can (at most 256 MB)".
+std::string bytesInWords(std::uint64_t bytes)
+{
+    if (bytes >= (std::uint64_t{1} << 20))
+        return std::to_string(bytes >> 20) + " MB";
+    if (bytes >= (std::uint64_t{1} << 10))
+        return std::to_string(bytes >> 10) + " KB";
+    return std::to_string(bytes) + " bytes";
+}
+
 std::string tooLargeCause(std::uint64_t size, std::uint64_t limit)
 {
-    auto inWords = [](std::uint64_t bytes) {
-        if (bytes >= (std::uint64_t{1} << 20))
-            return std::to_string(bytes >> 20) + " MB";
-        return std::to_string(bytes >> 10) + " KB";
-    };
-    return "it holds " + inWords(size) + ", more than the file can hold (at most " + inWords(limit)
+    return "it holds " + bytesInWords(size) + ", more than the file can hold (at most " + bytesInWords(limit)
          + "), so it was not read";
+}
+
+std::string grewTooLargeCause(std::uint64_t limit)
+{
+    return "it grew past " + bytesInWords(limit) + " while it was read, more than the file can hold";
 }
 
 void syncFolder(const fs::path& folder)
@@ -217,7 +226,7 @@ std::size_t ReadableFile::read(char* into, std::size_t count)
             fail(systemErrorText(errno));
         readSoFar_ += static_cast<std::uint64_t>(got);
         if (readSoFar_ > sizeLimit_)
-            fail(tooLargeCause(readSoFar_, sizeLimit_));
+            fail(grewTooLargeCause(sizeLimit_));
         return static_cast<std::size_t>(got);
     }
 }

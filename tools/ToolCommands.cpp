@@ -56,7 +56,9 @@ public:
     explicit ErrReporter(std::ostream& err) : err_(err) {}
     void loadFailed(const std::string& message, const std::string& cause) override
     {
-        err_ << message << "\n(" << cause << ")\n";
+        err_ << message << "\n";
+        if (cause != message) // a file that could not be read at all says so once
+            err_ << "(" << cause << ")\n";
     }
     void loadedCutShort(const std::string& message) override { err_ << "Warning: " << message << "\n"; }
 

@@ -167,6 +167,7 @@ TEST_F(DataFileGuardsTest, AFileChangedByAnotherProgramIsOverwrittenOnlyWhenAske
     EXPECT_EQ(store::upperBound(state.Records), 2);
     EXPECT_EQ(state.Records[1].Content, "Garden\xAC" "weeds");
     EXPECT_EQ(note()->toPlainText().toStdString(), "Garden\nweeds and moss");
+    EXPECT_TRUE(command(6)->isEnabled()); // nothing was saved
     EXPECT_EQ(state.CurrentMaster, -1);
 
     search("Garden"); // after the reload a save asks nothing

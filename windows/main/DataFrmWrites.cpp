@@ -92,9 +92,10 @@ bool DataFrm::mayOverwriteOutsideChange()
                        "overwrite it with the records shown here, or cancel?")
             .arg(path),
         {QStringLiteral("Reload"), QStringLiteral("Overwrite"), QStringLiteral("Cancel")});
+    const bool overwrite = answer == 1;
     if (answer == 0)
         reloadKeepingNote();
-    return answer == 1;
+    return overwrite;
 }
 
 // Loads the file again into a scratch store first, so a file that no longer loads
