@@ -71,15 +71,6 @@ std::string hiddenName(const fs::path& dataFile, std::string_view ending)
 
 } // namespace
 
-// ".NAME" + `ending`, built step by step (GCC 12 warns falsely about "." + string).
-static std::string hiddenName(const fs::path& dataFile, const char* ending)
-{
-    std::string name = ".";
-    name += dataFile.filename().string();
-    name += ending;
-    return name;
-}
-
 fs::path lockPath(const fs::path& dataFile)
 {
     return dataFile.parent_path() / hiddenName(dataFile, ".lock");
