@@ -111,8 +111,11 @@ TEST_F(DataFileTest, EmptyFilesBlankLinesAndOtherLineEndsGiveTheSameStore)
     for (const char* bytes : {"\r\n\r\n000010000001Open      A\xAC\r\n\r\n000010000002x\xAC" "y\r\n\r\n000020000101B\xAC\r\n",
                               "000010000001Open      A\xAC\n000010000002x\xAC" "y\n000020000101B\xAC",
                               "000010000001Open      A\xAC\r000010000002x\xAC" "y\r000020000101B\xAC\r"}) {
+        const std::size_t warned = reporter.warnings.size();
         ASSERT_TRUE(load(bytes));
         EXPECT_EQ(saved(), expected);
+        // Only the file without an end to its last line is cut short.
+        EXPECT_EQ(reporter.warnings.size() - warned, std::string_view(bytes).ends_with('\xAC') ? 1u : 0u) << bytes;
     }
 }
 
