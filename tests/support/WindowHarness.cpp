@@ -1,5 +1,6 @@
 #include "support/WindowHarness.h"
 
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMouseEvent>
 
@@ -14,9 +15,12 @@ WindowHarness::WindowHarness()
     owner = std::make_unique<windows::WindowOwner>(state, fakes.services());
 }
 
+// Windows unloaded during the test are deleted later; delete them now, while the
+// state and the fake services they hold references to are still alive.
 WindowHarness::~WindowHarness()
 {
     owner.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 windows::DataFrm& WindowHarness::openData(const std::string& fileBytes, const std::string& name)
