@@ -45,14 +45,6 @@ std::string settingsBytes(int generation)
     return text;
 }
 
-std::string pageBytes(int generation)
-{
-    std::string page = "<html><body>\r\n";
-    for (int index = 1; index <= save_loop::kRecords; ++index)
-        page += "<p>" + save_loop::recordText(index, generation) + "</p>\r\n";
-    return page + "</body></html>\r\n";
-}
-
 struct Kind {
     std::string mode;
     const char* file;
@@ -106,7 +98,7 @@ TEST(CrashKill, ASaveKilledAtAnyMomentLeavesTheOldFileOrTheNewOneWhole)
     const Kind kinds[] = {
         {"data", "notes.bcn", dataBytes, "Record 1 of generation "},
         {"settings", "settings.txt", settingsBytes, " "},
-        {"page", "report.htm", pageBytes, "<p>Record 1 of generation "},
+        {"page", "report.htm", save_loop::pageText, "<p>Record 1 of generation "},
     };
     const char* asked = std::getenv("BRINDLECASE_KILL_ROUNDS");
     const int rounds = asked ? std::atoi(asked) : 30;

@@ -39,10 +39,7 @@ void saveSettings(const std::filesystem::path& file, int generation)
 
 void savePage(const std::filesystem::path& folder, int generation)
 {
-    std::string page = "<html><body>\r\n";
-    for (int index = 1; index <= save_loop::kRecords; ++index)
-        page += "<p>" + save_loop::recordText(index, generation) + "</p>\r\n";
-    reports::writePage(folder, "report.htm", page + "</body></html>\r\n");
+    reports::writePage(folder, "report.htm", save_loop::pageText(generation));
 }
 
 } // namespace

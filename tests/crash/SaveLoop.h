@@ -15,4 +15,14 @@ inline std::string recordText(int index, int generation)
          + std::string(static_cast<std::size_t>(40 + index % 50), static_cast<char>('a' + generation % 26));
 }
 
+// A report page of that generation: only the page writer is under test, so the
+// loop and the test share its text.
+inline std::string pageText(int generation)
+{
+    std::string page = "<html><body>\r\n";
+    for (int index = 1; index <= kRecords; ++index)
+        page += "<p>" + recordText(index, generation) + "</p>\r\n";
+    return page + "</body></html>\r\n";
+}
+
 } // namespace save_loop
