@@ -43,22 +43,11 @@ TEST(OpenLink, ReportsResultsUpTo32UnderTheBusyPointerAndNothingAbove)
 }
 
 // The real launcher with the desktop replaced: what it asks and what it hands over.
-class RecordingDesktop : public DesktopLauncher {
-public:
-    bool hasProgramFor(const QString& mimeType) override
-    {
-        asked.push_back(mimeType);
-        return hasProgram;
-    }
-    bool openUrl(const QUrl& url) override
-    {
-        opened.push_back(url.toString(QUrl::FullyEncoded));
-        return opens;
-    }
-    bool hasProgram = true;
-    bool opens = true;
-    std::vector<QString> asked;
-    std::vector<QString> opened;
+struct RecordingDesktop : DesktopLauncher {
+    bool hasProgramFor(const QString& mimeType) override { return asked.push_back(mimeType), hasProgram; }
+    bool openUrl(const QUrl& url) override { return opened.push_back(url.toString(QUrl::FullyEncoded)), opens; }
+    bool hasProgram = true, opens = true;
+    std::vector<QString> asked, opened;
 };
 
 TEST(DesktopLauncher, PathsAreCheckedBeforeTheDesktopIsAsked)

@@ -209,8 +209,22 @@ std::string subSectionTop(const std::string& name, const std::string& noteLines)
 )PAGE";
 }
 
-const std::string kEmptyMail = "                <td width='25%'><font face='Arial, Helvetica, sans-serif'></font></td>\n";
-const std::string kEmptyOther = "                <td width='24%'><font face='Arial, Helvetica, sans-serif'></font></td>\n";
+// One row of the link grid: an e-mail cell (25%) and three others (24%), each a
+// link (text, then target) or, without a text, an empty cell.
+struct Cell {
+    const char* text = nullptr;
+    std::string href;
+};
+std::string gridRow(const Cell& mail, const Cell& folder, const Cell& file, const Cell& web)
+{
+    std::string row = "              <tr>\n\n";
+    for (const Cell* cell : {&mail, &folder, &file, &web}) {
+        const std::string font = "<font face='Arial, Helvetica, sans-serif'>" + std::string(cell->text ? cell->text : "") + "</font>";
+        row += std::string("                <td width='") + (cell == &mail ? "25%" : "24%") + "'>"
+            + (cell->text ? "<a href='" + cell->href + "'>" + font + "</a>" : font) + "</td>\n";
+    }
+    return row + "              </tr>\n\n";
+}
 
 class MasterReportTest : public ::testing::Test {
 protected:
@@ -222,9 +236,8 @@ protected:
 TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecords)
 {
     const int plan = addMaster(state, "Open", "Plan: 2026\xAC" "first & <b>line</b>\xAC\xAC" "last");
-    state.Records[plan].Emails.push_back("Ann\xAC" "ann@example.org");
-    state.Records[plan].Emails.push_back("Bob\xAC" "bob@example.org");
-    state.Records[plan].Emails.push_back("Cy\xAC" "cy@example.org");
+    for (const char* mail : {"Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Cy\xAC" "cy@example.org"})
+        state.Records[plan].Emails.push_back(mail);
     state.Records[plan].Folders.push_back("Shed\xAC" "/home/me/shed");
     const int seeds = addSub(state, plan, "Seeds: spring\xAC" "buy early");
     state.Records[seeds].Folders.push_back("Box\xAC" "/home/me/box");
@@ -234,34 +247,14 @@ TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecords)
     addSub(state, plan, "Tools");
 
     const std::string page = reports::masterReport(state.Records, plan, {"2,Seeds: spring", "4,Tools", ""}, kMoment);
-
     const std::string expected = kHead
-        + masterSectionTop("Plan  2026", "Open      ",
-                           "                  first & <b>line</b> <br>\n\n"
-                           "                   <br>\n\n"
-                           "                  last <br>\n\n")
-        + "              <tr>\n\n"
-          "                <td width='25%'><a href='mailto:ann@example.org'><font face='Arial, Helvetica, sans-serif'>Ann</font></a></td>\n"
-          "                <td width='24%'><a href='/home/me/shed'><font face='Arial, Helvetica, sans-serif'>Shed</font></a></td>\n"
-        + kEmptyOther + kEmptyOther
-        + "              </tr>\n\n"
-          "              <tr>\n\n"
-          "                <td width='25%'><a href='mailto:bob@example.org'><font face='Arial, Helvetica, sans-serif'>Bob</font></a></td>\n"
-        + kEmptyOther + kEmptyOther + kEmptyOther
-        + "              </tr>\n\n"
-          "              <tr>\n\n"
-          "                <td width='25%'><a href='mailto:cy@example.org'><font face='Arial, Helvetica, sans-serif'>Cy</font></a></td>\n"
-        + kEmptyOther + kEmptyOther + kEmptyOther + "              </tr>\n\n" + kSectionEnd
-        + subSectionTop("Seeds: spring", "                  buy early <br>\n\n") + "              <tr>\n\n" + kEmptyMail
-        + "                <td width='24%'><a href='/home/me/box'><font face='Arial, Helvetica, sans-serif'>Box</font></a></td>\n"
-        + kEmptyOther
-        + "                <td width='24%'><a href='https://shop.example/?a=1&b=2'><font face='Arial, Helvetica, sans-serif'>Shop</font></a></td>\n"
-          "              </tr>\n\n"
-          "              <tr>\n\n"
-        + kEmptyMail + kEmptyOther + kEmptyOther
-        + "                <td width='24%'><a href='https://map.example'><font face='Arial, Helvetica, sans-serif'>Map</font></a></td>\n"
-          "              </tr>\n\n"
-        + kSectionEnd + subSectionTop("Tools", "") + kSectionEnd + kTail;
+        + masterSectionTop("Plan  2026", "Open      ", "                  first & <b>line</b> <br>\n\n                   <br>\n\n"
+                                                      "                  last <br>\n\n")
+        + gridRow({"Ann", "mailto:ann@example.org"}, {"Shed", "/home/me/shed"}, {}, {})
+        + gridRow({"Bob", "mailto:bob@example.org"}, {}, {}, {}) + gridRow({"Cy", "mailto:cy@example.org"}, {}, {}, {})
+        + kSectionEnd + subSectionTop("Seeds: spring", "                  buy early <br>\n\n")
+        + gridRow({}, {"Box", "/home/me/box"}, {}, {"Shop", "https://shop.example/?a=1&b=2"})
+        + gridRow({}, {}, {}, {"Map", "https://map.example"}) + kSectionEnd + subSectionTop("Tools", "") + kSectionEnd + kTail;
     EXPECT_EQ(page, crlfPage(expected));
 }
 
@@ -271,10 +264,8 @@ TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecords)
 TEST_F(MasterReportTest, RecordWithoutLinksOrSubRecords)
 {
     const int only = addMaster(state, "", "Caf\xE9\xAC");
-    const std::string page = reports::masterReport(state.Records, only, {""}, kMoment);
-    const std::string expected =
-        kHead + masterSectionTop("Caf\xE9", "          ", "                   <br>\n\n") + kSectionEnd + kTail;
-    EXPECT_EQ(page, crlfPage(expected));
+    EXPECT_EQ(reports::masterReport(state.Records, only, {""}, kMoment),
+              crlfPage(kHead + masterSectionTop("Caf\xE9", "          ", "                   <br>\n\n") + kSectionEnd + kTail));
 }
 
 // An entry without a mark is all description with an empty target; an entry that
@@ -283,26 +274,17 @@ TEST_F(MasterReportTest, RecordWithoutLinksOrSubRecords)
 TEST_F(MasterReportTest, OddLinkEntriesAndSubItems)
 {
     const int m = addMaster(state, "x", "M\xAC");
-    state.Records[m].Files.push_back("no mark");
-    state.Records[m].Files.push_back("\xAC");
-    state.Records[m].Files.push_back("");
+    for (const char* file : {"no mark", "\xAC", ""})
+        state.Records[m].Files.push_back(file);
     state.Records[m].WebLinks.push_back("a\xAC" "b\xAC" "c");
     const std::string page = reports::masterReport(state.Records, m, {"9,Gone", "x,Bad", "", ""}, kMoment);
-    const std::string expected =
-        kHead + masterSectionTop("M", "x         ", "                   <br>\n\n") + "              <tr>\n\n"
-        + kEmptyMail + kEmptyOther
-        + "                <td width='24%'><a href=''><font face='Arial, Helvetica, sans-serif'>no mark</font></a></td>\n"
-          "                <td width='24%'><a href='b\xAC" "c'><font face='Arial, Helvetica, sans-serif'>a</font></a></td>\n"
-          "              </tr>\n\n"
-          "              <tr>\n\n"
-        + kEmptyMail + kEmptyOther
-        + "                <td width='24%'><a href=''><font face='Arial, Helvetica, sans-serif'></font></a></td>\n" + kEmptyOther
-        + "              </tr>\n\n"
-          "              <tr>\n\n"
-        + kEmptyMail + kEmptyOther + kEmptyOther + kEmptyOther + "              </tr>\n\n" + kSectionEnd + kTail;
+    const std::string expected = kHead + masterSectionTop("M", "x         ", "                   <br>\n\n")
+        + gridRow({}, {}, {"no mark", ""}, {"a", "b\xAC" "c"}) + gridRow({}, {}, {"", ""}, {}) + gridRow({}, {}, {}, {})
+        + kSectionEnd + kTail;
     EXPECT_EQ(page, crlfPage(expected));
 }
 
+// Sub records are listed in store order wherever they stand, with one empty slot after.
 TEST_F(MasterReportTest, SubItemListFollowsStoreOrderWithOneEmptySlot)
 {
     const int a = addMaster(state, "", "A\xAC");
@@ -313,33 +295,26 @@ TEST_F(MasterReportTest, SubItemListFollowsStoreOrderWithOneEmptySlot)
     EXPECT_EQ(reports::subItemList(state.Records, 2), (std::vector<std::string>{"3,Not mine", ""}));
 }
 
-TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndTheNameBecomesUtf8)
+// Colons and slashes become blanks and the name becomes UTF-8; 255 bytes at most
+// with "master_" and ".htm", so 244 bytes of name, cut between characters: a two-
+// or three-byte character that would straddle the limit is left out whole.
+TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndALongNameIsCutBetweenCharacters)
 {
     store::AppState state;
     const int m = addMaster(state, "", "Plan: 2026/27 caf\xE9 \x80\xAC" "note: not in the name");
     EXPECT_EQ(reports::reportName(state.Records, m), "Plan  2026/27 caf\xE9 \x80");
-    EXPECT_EQ(reports::masterReportFileName(reports::reportName(state.Records, m)),
-              "master_Plan  2026 27 caf\u00E9 \u20AC.htm");
-    EXPECT_EQ(reports::masterReportFileName(""), "master_.htm");
-}
-
-// 255 bytes at most with "master_" and ".htm": 244 bytes of name. A two-byte
-// character that would straddle the limit is left out whole.
-TEST(MasterReportFileName, ALongNameIsCutBetweenCharacters)
-{
-    EXPECT_EQ(reports::masterReportFileName(std::string(300, 'a')), "master_" + std::string(244, 'a') + ".htm");
-    const std::string straddling = std::string(243, 'a') + "\xE9\xE9";
-    EXPECT_EQ(reports::masterReportFileName(straddling), "master_" + std::string(243, 'a') + ".htm");
-    const std::string fitting = std::string(242, 'a') + "\xE9";
-    EXPECT_EQ(reports::masterReportFileName(fitting), "master_" + std::string(242, 'a') + "\u00E9.htm");
-    EXPECT_EQ(reports::masterReportFileName(fitting).size(), 255u);
-    // A three-byte character of which two bytes would fit is left out whole.
-    EXPECT_EQ(reports::masterReportFileName(std::string(242, 'a') + "\x80"), "master_" + std::string(242, 'a') + ".htm");
-    const std::string euros(100, '\x80'); // three bytes each in UTF-8: 81 fit
-    std::string cut = "master_";
+    EXPECT_EQ(reports::masterReportFileName(reports::reportName(state.Records, m)), "master_Plan  2026 27 caf\u00E9 \u20AC.htm");
+    const std::string a242(242, 'a'), a243(243, 'a');
+    const std::pair<std::string, std::string> cut[] = {
+        {"", ""}, {std::string(300, 'a'), std::string(244, 'a')}, {a243 + "\xE9\xE9", a243},
+        {a242 + "\xE9", a242 + "\u00E9"}, {a242 + "\x80", a242},
+    };
+    for (const auto& [name, kept] : cut)
+        EXPECT_EQ(reports::masterReportFileName(name), "master_" + kept + ".htm") << name.size();
+    std::string euros; // three bytes each in UTF-8: 81 fit
     for (int i = 0; i < 81; ++i)
-        cut += "\u20AC";
-    EXPECT_EQ(reports::masterReportFileName(euros), cut + ".htm");
+        euros += "\u20AC";
+    EXPECT_EQ(reports::masterReportFileName(std::string(100, '\x80')), "master_" + euros + ".htm");
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 using namespace testing_support;
 
 namespace {
@@ -127,33 +129,31 @@ const std::string kEnd = R"PAGE(    <td>&nbsp;</td>
 
 std::string countRow(const std::string& label, const std::string& count)
 {
-    return "              <tr>\n\n                <td>\n\n"
-           "                  <div align='center'><font face='Arial, Helvetica, sans-serif'>"
-        + label + "</font></div>\n\n                </td>\n\n"
-                  "                <td><font face='Arial, Helvetica, sans-serif'>"
-        + count + "</font></td>\n\n              </tr>\n\n";
+    const std::string font = "<font face='Arial, Helvetica, sans-serif'>";
+    return "              <tr>\n\n                <td>\n\n                  <div align='center'>" + font + label
+        + "</font></div>\n\n                </td>\n\n                <td>" + font + count + "</font></td>\n\n              </tr>\n\n";
 }
 
 std::string block(const std::string& label, const std::vector<std::string>& names)
 {
+    const std::string font = "<font face='Arial, Helvetica, sans-serif'>";
     std::string text = "      <table width='99%' border='0' cellspacing='0' cellpadding='0'>\n        <tr>\n"
-                       "          <td colspan='2'>\n"
-                       "            <div align='left'><b><font face='Arial, Helvetica, sans-serif' color='#000000'>"
-        + label
-        + "</font></b><font face='Arial, Helvetica, sans-serif' color='#000000'></font></div>\n"
-          "          </td>\n        </tr>\n";
-    int number = 0;
-    for (const std::string& name : names) {
-        text += "        <tr>\n          <td width='8%'><font face='Arial, Helvetica, sans-serif'>" + std::to_string(++number)
-            + "</font></td>\n          <td width='92%'><font face='Arial, Helvetica, sans-serif'>" + name
-            + "</font></td>\n        </tr>\n";
-    }
+                       "          <td colspan='2'>\n            <div align='left'><b><font face='Arial, Helvetica, "
+                       "sans-serif' color='#000000'>" + label + "</font></b><font face='Arial, Helvetica, sans-serif' "
+                       "color='#000000'></font></div>\n          </td>\n        </tr>\n";
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += "        <tr>\n          <td width='8%'>" + font + std::to_string(i + 1) + "</font></td>\n          "
+                "<td width='92%'>" + font + names[i] + "</font></td>\n        </tr>\n";
     return text + "      </table>\n    </td>\n  </tr>\n  <tr>\n    <td>\n";
 }
 
 class StatusSummaryTest : public ::testing::Test {
 protected:
-    std::string page() { return reports::statusSummary(state.Records, store::statusItems(state.Records), kMoment); }
+    void expectPage(const std::string& counts, const std::string& blocks)
+    {
+        const std::string page = reports::statusSummary(state.Records, store::statusItems(state.Records), kMoment);
+        EXPECT_EQ(page, crlfPage(kTop + counts + kListingStart + blocks + kEnd));
+    }
     store::AppState state;
 };
 
@@ -166,37 +166,20 @@ TEST_F(StatusSummaryTest, WholePageWithNoStatusBlock)
     addMaster(state, "", "Loose end\xAC");
     addMaster(state, "Done", "Car\xAC");
     addMaster(state, "Open", "Roof");
-    const std::string expected = kTop + countRow(kOpen, "2") + countRow(kDone, "1")
-        + countRow("NO STATUS ", "1") + kListingStart + block(kOpen, {"Garden", "Roof"})
-        + block(kDone, {"Car"}) + block("NO STATUS ", {"Loose end"}) + kEnd;
-    EXPECT_EQ(page(), crlfPage(expected));
+    expectPage(countRow(kOpen, "2") + countRow(kDone, "1") + countRow("NO STATUS ", "1"),
+               block(kOpen, {"Garden", "Roof"}) + block(kDone, {"Car"}) + block("NO STATUS ", {"Loose end"}));
 }
 
 // Every master has a status: the table still shows NO STATUS with 0, the listing
-// has no NO STATUS block. Twelve records count 12, numbered 1 to 12.
-TEST_F(StatusSummaryTest, NoStatusBlockDroppedWhenItsCountIsZero)
+// has no NO STATUS block. "Open" and "OPEN" are two status box items; all records
+// count in the first entry (twelve: numbered 1 to 12), the second counts 0 and
+// lists the same records again.
+TEST_F(StatusSummaryTest, StatusesDifferingOnlyInLetterCaseShareTheFirstEntryAndNoStatusBlockIsDropped)
 {
     std::vector<std::string> names;
-    for (int i = 1; i <= 12; ++i) {
-        names.push_back("Job " + std::to_string(i));
-        addMaster(state, "Open", names.back() + "\xAC");
-    }
-    const std::string expected =
-        kTop + countRow(kOpen, "12") + countRow("NO STATUS ", "0") + kListingStart + block(kOpen, names) + kEnd;
-    EXPECT_EQ(page(), crlfPage(expected));
-}
-
-// "Open" and "OPEN" are two status box items; both records count in the first
-// entry, the second counts 0 and lists the same records again.
-TEST_F(StatusSummaryTest, StatusesDifferingOnlyInLetterCaseShareTheFirstEntry)
-{
-    addMaster(state, "Open", "A\xAC");
-    addMaster(state, "OPEN", "B\xAC");
-    ASSERT_EQ(store::statusItems(state.Records), (std::vector<std::string>{"Open      ", "OPEN      "}));
-    const std::string expected = kTop + countRow(kOpen, "2") + countRow(kOpen, "0")
-        + countRow("NO STATUS ", "0") + kListingStart + block(kOpen, {"A", "B"})
-        + block(kOpen, {"A", "B"}) + kEnd;
-    EXPECT_EQ(page(), crlfPage(expected));
+    for (int i = 1; i <= 12; ++i)
+        addMaster(state, i == 2 ? "OPEN" : "Open", names.emplace_back("Job " + std::to_string(i)) + "\xAC");
+    expectPage(countRow(kOpen, "12") + countRow(kOpen, "0") + countRow("NO STATUS ", "0"), block(kOpen, names) + block(kOpen, names));
 }
 
 // A status holding "|" splits into two items that match no record: the record is
@@ -208,57 +191,34 @@ TEST_F(StatusSummaryTest, OddStatuses)
     addMaster(state, "x=1", "Equals\xAC");
     addMaster(state, "no status", "Named\xAC");
     addMaster(state, "", "Bare\xAC");
-    const auto entries = reports::summaryEntries(state.Records, store::statusItems(state.Records));
     const std::string b = blanked("B", 9), x = blanked("X=1", 9), named = blanked("NO STATUS", 3);
-    ASSERT_EQ(entries.size(), 5u);
-    EXPECT_EQ(entries[0].label, "A  ");
-    EXPECT_EQ(entries[1].label, b);
-    EXPECT_EQ(entries[2].label, x);
-    EXPECT_EQ(entries[3].label, named);
-    const std::string expected = kTop + countRow("A  ", "0") + countRow(b, "0") + countRow(x, "1")
-        + countRow(named, "1") + countRow("NO STATUS ", "1") + kListingStart + block("A  ", {}) + block(b, {})
-        + block(x, {"Equals"}) + block(named, {"Bare"}) + block("NO STATUS ", {"Bare"}) + kEnd;
-    EXPECT_EQ(page(), crlfPage(expected));
+    expectPage(countRow("A  ", "0") + countRow(b, "0") + countRow(x, "1") + countRow(named, "1") + countRow("NO STATUS ", "1"),
+               block("A  ", {}) + block(b, {}) + block(x, {"Equals"}) + block(named, {"Bare"}) + block("NO STATUS ", {"Bare"}));
 }
 
 // Only blanks are trimmed: a status of a tab or a no-break space is a status.
 // Accented small letters count under their capitals.
 TEST_F(StatusSummaryTest, TrimmingTakesBlanksOnlyAndCapitalsFollowTheCodePage)
 {
-    addMaster(state, "\t", "Tab\xAC");
-    addMaster(state, "\xA0", "Nbsp\xAC");
-    addMaster(state, "   ", "Blanks\xAC");
-    addMaster(state, "caf\xE9", "Lower\xAC");
-    const std::vector<std::string> items{blanked("\t", 9), blanked("\xA0", 9), blanked("CAF\xC9", 6)};
-    const auto entries = reports::summaryEntries(state.Records, items);
+    for (const char* status : {"\t", "\xA0", "   ", "caf\xE9"})
+        addMaster(state, status, "R\xAC");
+    const auto entries = reports::summaryEntries(state.Records, {blanked("\t", 9), blanked("\xA0", 9), blanked("CAF\xC9", 6)});
     ASSERT_EQ(entries.size(), 4u);
-    EXPECT_EQ(entries[0].count, 1);
-    EXPECT_EQ(entries[1].count, 1);
-    EXPECT_EQ(entries[2].count, 1);
+    for (const auto& entry : entries)
+        EXPECT_EQ(entry.count, 1) << entry.label;
     EXPECT_EQ(entries[2].label, blanked("CAF\xC9", 8));
-    EXPECT_EQ(entries[3].count, 1);
 }
 
 // The capitals of the code page, every byte: a-z and 0xE0-0xFE (not 0xF7) move
 // down by 0x20; 0x9A 0x9C 0x9E 0xFF become 0x8A 0x8C 0x8E 0x9F; nothing else moves.
 TEST(UpperCaseCp1252, EveryByte)
 {
+    const std::map<int, int> others = {{0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
     for (int c = 0; c < 256; ++c) {
-        int expected = c;
-        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
-            expected = c - 0x20;
-        else if (c == 0x9A)
-            expected = 0x8A;
-        else if (c == 0x9C)
-            expected = 0x8C;
-        else if (c == 0x9E)
-            expected = 0x8E;
-        else if (c == 0xFF)
-            expected = 0x9F;
-        const std::string one(1, static_cast<char>(c));
-        EXPECT_EQ(static_cast<unsigned char>(store::toUpperCp1252(one)[0]), expected) << "byte " << c;
+        const bool moves = (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+        const int expected = moves ? c - 0x20 : others.contains(c) ? others.at(c) : c;
+        EXPECT_EQ(static_cast<unsigned char>(store::toUpperCp1252(std::string(1, static_cast<char>(c)))[0]), expected) << c;
     }
-    EXPECT_EQ(store::toUpperCp1252("\xDF\xB5\xF7"), "\xDF\xB5\xF7");
 }
 
 } // namespace

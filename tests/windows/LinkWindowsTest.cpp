@@ -64,10 +64,10 @@ protected:
     {
         std::istringstream file(readFile(state.DataFilePath));
         std::string text;
-        for (int i = 0; i <= n; ++i)
-            std::getline(file, text);
+        for (int i = 0; i <= n && std::getline(file, text); ++i) {}
         return text.substr(0, text.size() - 1);
     }
+    int opacity(QWidget& window) { return qRound(window.windowOpacity() * 255); }
 };
 
 TEST_F(LinkWindowsTest, AFifthLinkPagesTheRowsAndThePagedRowsAreTheLinksTheyShow)
@@ -82,11 +82,8 @@ TEST_F(LinkWindowsTest, AFifthLinkPagesTheRowsAndThePagedRowsAreTheLinksTheyShow
     typeLink("Eve", "eve@example.org");
     EXPECT_FALSE(owner->isNewLinkFrmLoaded());
     EXPECT_TRUE(bar("VScroll2")->isVisible());
-    EXPECT_EQ(bar("VScroll2")->minimum(), 1);
-    EXPECT_EQ(bar("VScroll2")->maximum(), 2);
-    EXPECT_EQ(bar("VScroll2")->value(), 1);
-    EXPECT_EQ(label("resA_0")->text(), "Ann");
-    EXPECT_EQ(label("Label1_0")->text(), "email  [5]");
+    EXPECT_EQ(QList<int>({bar("VScroll2")->minimum(), bar("VScroll2")->maximum(), bar("VScroll2")->value()}), QList<int>({1, 2, 1}));
+    EXPECT_EQ(label("resA_0")->text() + label("Label1_0")->text(), "Annemail  [5]");
     EXPECT_EQ(line(5), "000010000002Eve\xAC" "eve@example.org");
 
     bar("VScroll2")->setValue(2);
@@ -94,8 +91,7 @@ TEST_F(LinkWindowsTest, AFifthLinkPagesTheRowsAndThePagedRowsAreTheLinksTheyShow
     EXPECT_EQ(label("resB_3")->Tag, "5");
     menuEntry(3, 2); // edit the last one, shown in the last row
     EXPECT_TRUE(state.EditingLink);
-    EXPECT_EQ(editor().LinkDescription->text(), "Eve");
-    EXPECT_EQ(editor().LinkTxt->text(), "eve@example.org");
+    EXPECT_EQ(editor().LinkDescription->text() + " " + editor().LinkTxt->text(), "Eve eve@example.org");
     // The edit opening keeps the window's own prompt and browse button.
     EXPECT_EQ(label(&editor(), "Label2_2")->text(), "type / paste link below");
     EXPECT_FALSE(editorButton(2)->isHidden());
@@ -141,28 +137,27 @@ TEST_F(LinkWindowsTest, TheLinkWindowsFollowTheKind)
         click(label("Image3_3"));
         EXPECT_EQ(label(&editor(), "Label2_2")->text(), prompts[kind - 1]);
         EXPECT_EQ(editorButton(2)->isHidden(), kind == 1 || kind == 4) << kind;
-        EXPECT_EQ(qRound(editor().windowOpacity() * 255), 220);
+        EXPECT_EQ(opacity(editor()), 220);
         windows::LinkFrm& menu = owner->linkFrm();
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(label(&menu, QStringLiteral("LinkType_%1").arg(i))->text(), captions[kind - 1][i]);
-        EXPECT_EQ(qRound(menu.windowOpacity() * 255), 190);
+        EXPECT_EQ(opacity(menu), 190);
         owner->unloadLinkFrm();
     }
     click(editorButton(3));
-    EXPECT_EQ(qRound(owner->quickLinkFrm().windowOpacity() * 255), 220);
+    EXPECT_EQ(opacity(owner->quickLinkFrm()), 220);
     tab(2);
     click(label("Image3_3"));
     click(editorButton(2));
-    EXPECT_EQ(qRound(owner->browseFrm().windowOpacity() * 255), 220);
+    EXPECT_EQ(opacity(owner->browseFrm()), 220);
     click(label("cols9_6"));
     tab(1);
     windows::LinkFrm& menu = clickLinkRow(0);
-    EXPECT_EQ(qRound(menu.windowOpacity() * 255), 230);
+    EXPECT_EQ(opacity(menu), 230);
     TagLabel* entry = label(&menu, "LinkType_1");
     hover(entry);
-    EXPECT_EQ(entry->backColour(), 0u);
-    EXPECT_EQ(entry->foreColour(), 0xFFFFFFu);
-    EXPECT_EQ(label(&menu, "LinkType_0")->backColour(), 0xFFFFFFu);
+    EXPECT_EQ(QList<uint>({entry->backColour(), entry->foreColour(), label(&menu, "LinkType_0")->backColour()}),
+              QList<uint>({0u, 0xFFFFFFu, 0xFFFFFFu}));
     // The background of the main window closes the menu.
     window->Form_MouseMove();
     EXPECT_FALSE(owner->isLinkFrmLoaded());
@@ -185,9 +180,8 @@ TEST_F(LinkWindowsTest, MenuEntriesMailCollectOpenThroughTheShellAndDelete)
     // Deleting one of two identical links takes both, not another record's.
     tab(4);
     menuEntry(0, 3);
-    EXPECT_EQ(state.Records[1].WebLinks.upperBound(), 1);
+    EXPECT_EQ(state.Records[1].WebLinks.upperBound() + state.Records[3].WebLinks.upperBound(), 2);
     EXPECT_EQ(state.Records[1].WebLinks[1], "Two\xAC" "https://two.example");
-    EXPECT_EQ(state.Records[3].WebLinks.upperBound(), 1);
     EXPECT_EQ(label("Label1_3")->text(), "web  [1]");
     EXPECT_EQ(state.CurrentMaster, -1);
     EXPECT_FALSE(owner->isLinkFrmLoaded());
@@ -201,14 +195,12 @@ TEST_F(LinkWindowsTest, QuickLinksAndTheFilePickerFillTheLinkWindow)
     windows::QuickLinkFrm& quick = owner->quickLinkFrm();
     auto* list = find<QListWidget>(&quick, "List1");
     ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->item(0)->text(), "One ~ https://one.example");
-    EXPECT_EQ(list->item(1)->text(), "Two ~ https://two.example");
+    EXPECT_EQ(list->item(0)->text() + "|" + list->item(1)->text(), "One ~ https://one.example|Two ~ https://two.example");
     click(label(&quick, "Label1_1"));
     EXPECT_TRUE(owner->isQuickLinkFrmLoaded()); // nothing chosen: nothing happens
     list->setCurrentRow(1);
     click(label(&quick, "Label1_1"));
-    EXPECT_EQ(editor().LinkDescription->text(), "Two");
-    EXPECT_EQ(editor().LinkTxt->text(), "https://two.example");
+    EXPECT_EQ(editor().LinkDescription->text() + " " + editor().LinkTxt->text(), "Two https://two.example");
     EXPECT_FALSE(owner->isQuickLinkFrmLoaded());
 
     // The file picker hands over the chosen file, and takes only folders for folder links.
@@ -252,8 +244,7 @@ TEST_F(LinkWindowsTest, LongLinksAreCutWithTheWholeTextInTheirTooltipAndTheMenu)
     click(label("Image3_3"));
     typeLink("A description far too long for its narrow cell", longTarget);
     TagLabel* target = label("resB_3");
-    EXPECT_TRUE(target->text().endsWith(QStringLiteral("...")));
-    EXPECT_TRUE(longTarget.startsWith(target->text().chopped(3)));
+    EXPECT_TRUE(target->text().endsWith(QStringLiteral("...")) && longTarget.startsWith(target->text().chopped(3)));
     EXPECT_LE(target->fontMetrics().horizontalAdvance(target->text()), target->contentsRect().width());
     EXPECT_EQ(target->toolTip(), longTarget);
     EXPECT_EQ(label("resA_3")->toolTip(), "A description far too long for its narrow cell");
