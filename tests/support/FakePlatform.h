@@ -44,7 +44,7 @@ public:
 
 class FakeTray : public platform::TrayIcon {
 public:
-    bool isAvailable() const override { return available; }
+    bool isAvailable() const override { return true; }
     void add(const QIcon&, const QString& tipText, std::function<void(int)> onMessage) override
     {
         tip = tipText;
@@ -55,7 +55,6 @@ public:
     bool isShown() const override { return shown; }
     void send(int code) { handler(code); }
 
-    bool available = true;
     bool shown = false;
     QString tip;
     std::function<void(int)> handler;
@@ -108,11 +107,7 @@ public:
         layouts.push_back(printer.pageLayout());
         return printChosen;
     }
-    void preview(QPrinter& printer, QWidget*, std::function<void(QPrinter&)> paint) override
-    {
-        ++previews;
-        paint(printer);
-    }
+    void preview(QPrinter& printer, QWidget*, std::function<void(QPrinter&)> paint) override { paint(printer); }
     bool choosePageSetup(QPrinter& printer, QWidget*) override
     {
         if (pageSetup)
@@ -122,7 +117,6 @@ public:
     bool printChosen = true;
     std::function<void(QPrinter&)> pageSetup; // the user's choice; none: cancelled
     std::vector<QPageLayout> layouts; // of the printer each print dialog was shown
-    int previews = 0;
 };
 
 struct FakePlatform {
