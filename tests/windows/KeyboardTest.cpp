@@ -26,20 +26,9 @@ QWidget* focused()
     return widget && qobject_cast<QComboBox*>(widget->parentWidget()) ? widget->parentWidget() : widget;
 }
 
-std::string focusedName()
-{
-    return focused() ? focused()->objectName().toStdString() : "(none)";
-}
-
-void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-
-void type(const QString& text)
-{
-    QTest::keyClicks(QApplication::focusWidget(), text);
-}
+std::string focusedName() { return focused() ? focused()->objectName().toStdString() : "(none)"; }
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(QApplication::focusWidget(), key, modifiers); }
+void type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
 
 // Presses `key` until `name` has the focus, at most 40 times.
 bool pressUntil(Qt::Key key, const std::string& name)

@@ -203,7 +203,7 @@ TEST_F(LinkWindowsTest, QuickLinksAndTheFilePickerFillTheLinkWindow)
     EXPECT_EQ(editor().LinkDescription->text() + " " + editor().LinkTxt->text(), "Two https://two.example");
     EXPECT_FALSE(owner->isQuickLinkFrmLoaded());
 
-    // The file picker hands over the chosen file, and takes only folders for folder links.
+    // The file picker hands over the chosen file.
     folder.write("report.odt", "x");
     tab(3);
     click(label("Image3_3"));
@@ -213,28 +213,22 @@ TEST_F(LinkWindowsTest, QuickLinksAndTheFilePickerFillTheLinkWindow)
     files->setCurrentItem(files->findItems("report.odt", Qt::MatchExactly).at(0));
     click(label(&picker, "Label1_1"));
     EXPECT_EQ(editor().LinkTxt->text(), QString::fromStdString((folder.path() / "report.odt").string()));
+    // A folder link's picker takes only folders, and opens again where it was left
+    // after a drive was picked.
+    const std::filesystem::path inner = folder.path() / "inner";
+    std::filesystem::create_directory(inner);
     tab(2);
     click(label("Image3_3"));
     click(editorButton(2));
     EXPECT_FALSE(find<QListWidget>(&owner->browseFrm(), "File1")->isEnabled());
-    EXPECT_EQ(windows::filePath("/", "notes.bcn"), "/notes.bcn");
-}
-
-TEST_F(LinkWindowsTest, ThePickerOpensWhereItWasLeftAfterADriveWasPicked)
-{
-    const std::filesystem::path inner = folder.path() / "inner";
-    std::filesystem::create_directory(inner);
-    tab(3);
-    click(label("Image3_3"));
-    click(editorButton(2));
-    windows::BrowseFrm& picker = owner->browseFrm();
-    auto* drives = find<QComboBox>(&picker, "Drive1");
+    auto* drives = find<QComboBox>(&owner->browseFrm(), "Drive1");
     drives->setCurrentIndex(0);
     emit drives->activated(0); // the user picks a drive
-    picker.setFolder(QString::fromStdString(inner.string()));
-    click(label(&picker, "Label1_2")); // "exit"
+    owner->browseFrm().setFolder(QString::fromStdString(inner.string()));
+    click(label(&owner->browseFrm(), "Label1_2")); // "exit"
     click(editorButton(2));
     EXPECT_EQ(label(&owner->browseFrm(), "Label1_0")->caption(), QString::fromStdString(inner.string()));
+    EXPECT_EQ(windows::filePath("/", "notes.bcn"), "/notes.bcn");
 }
 
 TEST_F(LinkWindowsTest, LongLinksAreCutWithTheWholeTextInTheirTooltipAndTheMenu)
