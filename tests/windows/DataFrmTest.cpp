@@ -98,6 +98,7 @@ TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileInG
               std::vector<std::uint32_t>(kShades[5], kShades[5] + 5));
     EXPECT_EQ(state.Settings.ColourScheme, 0);
     EXPECT_FALSE(std::filesystem::exists(folder.file("settings.txt")));
+    EXPECT_EQ(qRound(window->windowOpacity() * 255), 255);
     // Without a record there is nothing to type into.
     QTest::keyClicks(note(), "typed");
     EXPECT_EQ(note()->toPlainText(), "");
