@@ -1,7 +1,5 @@
 #include "support/EveryWindow.h"
 
-#include "store/DataFile.h"
-#include "support/StoreFixtures.h"
 #include "windows/links/BrowseFrm.h"
 #include "windows/links/LinkFrm.h"
 #include "windows/links/NewLinkFrm.h"
@@ -20,23 +18,16 @@
 namespace testing_support {
 namespace {
 
+// Master "Garden" with links of every kind and two sub records, and a second
+// master; some names too long for any row or list they are shown in.
 std::string showcaseFile()
 {
     const std::string tooLong = " that goes on and on, well past the edge of any row or list it is shown in, and on";
-    TempFolder scratch;
-    store::AppState s;
-    const int garden = addMaster(s, "Open", "Garden" + tooLong + "\xAC" "weeds and seeds");
-    addSub(s, garden, "Fence\xAC");
-    addSub(s, garden, "Shed roof" + tooLong + "\xAC");
-    addMaster(s, "Done", "Car service\xAC");
-    store::Record& record = s.Records[garden];
-    record.Emails.push_back("Ann\xAC" "ann@example.org");
-    record.Emails.push_back("Bob" + tooLong + "\xAC" "bob@example.org");
-    record.Folders.push_back("Plans\xAC" "/home/me/plans");
-    record.WebLinks.push_back("Seeds\xAC" "https://seeds.example");
-    s.DataFilePath = scratch.file("made.bcn");
-    store::SaveDataFile(s);
-    return readFile(s.DataFilePath);
+    return crlfLines({"000010000001Open      Garden" + tooLong + "\xAC" "weeds and seeds",
+                      "000010000002Ann\xAC" "ann@example.org", "000010000002Bob" + tooLong + "\xAC" "bob@example.org",
+                      "000010000003Plans\xAC" "/home/me/plans", "000010000005Seeds\xAC" "https://seeds.example",
+                      "000020000101Fence\xAC", "000030000101Shed roof" + tooLong + "\xAC",
+                      "000040000001Done      Car service\xAC"});
 }
 
 // A window of the link editor's, opened by its button `button`.

@@ -1,5 +1,7 @@
-// Hover highlighting, the hand pointer and click sounds.
+// Hover highlighting, the hand pointer, click sounds, see-through windows and the
+// tray icon's clicks.
 
+#include "platform/Platform.h"
 #include "support/WindowHarness.h"
 #include "windows/controls/Colours.h"
 #include "windows/main/DataFrm.h"
@@ -37,15 +39,12 @@ std::string settingsWithScheme(int scheme, bool soundOn = false)
          + std::to_string(scheme) + " \r\n";
 }
 
-struct Colours {
-    std::uint32_t back;
-    std::uint32_t fore;
-};
+// A button's background and text colour.
+using Colours = std::pair<std::uint32_t, std::uint32_t>;
 
-void expectColours(TagLabel* label, Colours expected, const char* when)
+Colours coloursOf(TagLabel* label)
 {
-    EXPECT_EQ(label->backColour(), expected.back) << label->objectName().toStdString() << " " << when;
-    EXPECT_EQ(label->foreColour(), expected.fore) << label->objectName().toStdString() << " " << when;
+    return {label->backColour(), label->foreColour()};
 }
 
 // The pointer moving over a window's own background.
@@ -57,64 +56,57 @@ void hoverBackground(QWidget* window)
     QApplication::sendEvent(window, &move);
 }
 
-// One row of the hover table: the colours at load, of the hovered button, of the
-// others while one is hovered, and of every button over the background.
-struct HoverCase {
-    int scheme;
-    Colours loaded;
-    Colours hovered;
-    Colours resting;
-};
-
-void checkHoverTable(QWidget* window, const std::vector<int>& buttons, const HoverCase& row, WindowHarness& harness)
-{
-    SCOPED_TRACE(window->objectName().toStdString() + " in scheme " + std::to_string(row.scheme));
-    for (int index : buttons)
-        expectColours(harness.label(window, QStringLiteral("Label1_%1").arg(index)), row.loaded, "at load");
-    for (int index : buttons) {
-        WindowHarness::hover(harness.label(window, QStringLiteral("Label1_%1").arg(index)));
-        for (int other : buttons) {
-            expectColours(harness.label(window, QStringLiteral("Label1_%1").arg(other)),
-                          other == index ? row.hovered : row.resting, "while a button is hovered");
-        }
-    }
-    hoverBackground(window);
-    for (int index : buttons)
-        expectColours(harness.label(window, QStringLiteral("Label1_%1").arg(index)), row.resting, "over the background");
-}
-
-// Scheme 3 and the black-and-white scheme 9, on windows that stay opaque; in 9 the new file and password
-// windows start with black buttons, and the password window changes only the
-// background under the pointer.
+// Scheme 3 and the black-and-white scheme 9, on windows that stay opaque: the
+// colours of the buttons at load, of the hovered one, of the others while one is
+// hovered, and over the background. In 9 the new file and password windows start
+// with black buttons, and the password window changes only the background under
+// the pointer.
 TEST(HoverTable, TheStartWindowsInEveryColumn)
 {
     struct Row {
         const char* window;
-        HoverCase colours;
+        int scheme;
+        Colours loaded, hovered, resting;
     };
-    const HoverCase orange{3, {kOrange4, kOrange3}, {kOrange4, kOrange3}, {kOrange5, kOrange3}};
+    const Colours orange{kOrange4, kOrange3};
     const Row rows[] = {
-        {"StartUpFrm", orange}, {"StartUpFrm", {9, {kWhite, kBlack}, {kBlack, kWhite}, {kWhite, kBlack}}},
-        {"NewFileFrm", orange}, {"NewFileFrm", {9, {kBlack, kBlack}, {kBlack, kWhite}, {kWhite, kBlack}}},
-        {"EncryptionFrm", orange}, {"EncryptionFrm", {9, {kBlack, kBlack}, {kBlack, kBlack}, {kWhite, kBlack}}},
+        {"StartUpFrm", 3, orange, orange, {kOrange5, kOrange3}},
+        {"StartUpFrm", 9, {kWhite, kBlack}, {kBlack, kWhite}, {kWhite, kBlack}},
+        {"NewFileFrm", 3, orange, orange, {kOrange5, kOrange3}},
+        {"NewFileFrm", 9, {kBlack, kBlack}, {kBlack, kWhite}, {kWhite, kBlack}},
+        {"EncryptionFrm", 3, orange, orange, {kOrange5, kOrange3}},
+        {"EncryptionFrm", 9, {kBlack, kBlack}, {kBlack, kBlack}, {kWhite, kBlack}},
     };
     for (const Row& row : rows) {
         WindowHarness harness;
-        harness.writeSettings(settingsWithScheme(row.colours.scheme));
-        QWidget* start = &harness.owner->startUp();
+        harness.writeSettings(settingsWithScheme(row.scheme));
         const std::string name = row.window;
+        SCOPED_TRACE(name + " in scheme " + std::to_string(row.scheme));
+        QWidget* start = &harness.owner->startUp(); // it reads the scheme
         QWidget* window = name == "StartUpFrm" ? start
                         : name == "NewFileFrm" ? static_cast<QWidget*>(&harness.owner->newFileFrm())
                                                : &harness.owner->encryptionFrm();
         window->show();
-        EXPECT_EQ(window->windowOpacity(), 1.0) << name; // the start windows are never see-through
-        checkHoverTable(window, name == "StartUpFrm" ? std::vector<int>{0, 1, 2, 3} : std::vector<int>{1, 2}, row.colours, harness);
-        const bool nine = row.colours.scheme == 9;
+        EXPECT_EQ(window->windowOpacity(), 1.0); // the start windows are never see-through
+        std::vector<TagLabel*> buttons;
+        for (int i = name == "StartUpFrm" ? 0 : 1; i <= (name == "StartUpFrm" ? 3 : 2); ++i)
+            buttons.push_back(harness.label(window, QStringLiteral("Label1_%1").arg(i)));
+        for (TagLabel* button : buttons)
+            EXPECT_EQ(coloursOf(button), row.loaded) << "at load";
+        for (TagLabel* hovered : buttons) {
+            WindowHarness::hover(hovered);
+            for (TagLabel* button : buttons)
+                EXPECT_EQ(coloursOf(button), button == hovered ? row.hovered : row.resting) << "one hovered";
+        }
+        hoverBackground(window);
+        for (TagLabel* button : buttons)
+            EXPECT_EQ(coloursOf(button), row.resting) << "over the background";
+        const bool nine = row.scheme == 9;
         const int frames = name == "StartUpFrm" ? 4 : name == "NewFileFrm" ? 2 : 0;
         for (int i = 0; i < frames; ++i)
             EXPECT_EQ(harness.find<windows::FrameShape>(window, QStringLiteral("Shape1_%1").arg(i))->borderColour(), nine ? kBlack : kOrange2);
         for (int i = name == "NewFileFrm" ? 0 : 1; i < 2 && name != "StartUpFrm"; ++i)
-            EXPECT_EQ(harness.label(window, QStringLiteral("Label2_%1").arg(i))->foreColour(), nine ? kBlack : kOrange1) << name;
+            EXPECT_EQ(harness.label(window, QStringLiteral("Label2_%1").arg(i))->foreColour(), nine ? kBlack : kOrange1);
         if (name == "NewFileFrm") {
             auto* tick = harness.find<QCheckBox>(window, QStringLiteral("Check1"));
             EXPECT_EQ(tick->palette().color(tick->backgroundRole()), windows::fromColourRef(nine ? kWhite : kOrange5));
@@ -161,6 +153,35 @@ TEST(ClickSounds, EachClickPlaysItsSoundOnlyWhileTheSoundIsOn)
         EXPECT_EQ(harness.fakes.sounds.played, soundOn ? std::vector<int>({1, 3, 3, 2, 2}) : std::vector<int>())
             << "sound on: " << soundOn;
     }
+}
+
+// The stored level is what the desktop gets; Qt keeps it in steps of 1/255.
+int levelOf(const QWidget& window)
+{
+    return qRound(window.windowOpacity() * 255);
+}
+
+TEST(SetWindowOpacity, GivesTheWindowExactlyTheLevelAndNothingOutsideTheRange)
+{
+    QWidget window;
+    for (int level : {255, 230, 220, 195, 190, 166, 165, 1}) {
+        platform::SetWindowOpacity(&window, level);
+        EXPECT_EQ(levelOf(window), level);
+    }
+    platform::SetWindowOpacity(&window, 300);
+    EXPECT_EQ(levelOf(window), 255);
+    platform::SetWindowOpacity(&window, -5);
+    EXPECT_EQ(levelOf(window), 0);
+}
+
+// Left click, double click and right click have their codes, nothing else has one.
+TEST(TrayCode, TranslatesTheDesktopsTrayClicks)
+{
+    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::Trigger), 514);
+    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::DoubleClick), 515);
+    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::Context), 517);
+    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::MiddleClick), 0);
+    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::Unknown), 0);
 }
 
 } // namespace
