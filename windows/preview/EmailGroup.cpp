@@ -1,5 +1,7 @@
 #include "windows/preview/EmailGroup.h"
 
+#include "windows/preview/WindowBrowser.h"
+
 #include "platform/Shell.h"
 #include "reports/EmailGroupPage.h"
 #include "reports/PageFile.h"
@@ -18,11 +20,8 @@ EmailGroup::EmailGroup(WindowOwner& owner) : QWidget(nullptr, Qt::Window), owner
     setAccessibleName(QStringLiteral("Email Group"));
     resize(420, 520);
 
-    WebBrowser1 = owner.services().browsers.create(this);
+    WebBrowser1 = makeWindowBrowser(owner.services().browsers, this);
     QWidget* view = WebBrowser1->widget();
-    view->setObjectName(QStringLiteral("WebBrowser1"));
-    view->setAccessibleName(QStringLiteral("WebBrowser1"));
-    view->setFocusPolicy(Qt::StrongFocus);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view);

@@ -1,5 +1,7 @@
 #include "windows/preview/PreviewFrm.h"
 
+#include "windows/preview/WindowBrowser.h"
+
 #include "platform/Shell.h"
 #include "store/Cp1252.h"
 #include "store/SafeFile.h"
@@ -41,11 +43,8 @@ PreviewFrm::PreviewFrm(WindowOwner& owner) : QWidget(nullptr, Qt::Window), owner
     setMinimumSize(5 * kButtonWidth + 6 * kGap, 240);
     resize(760, 560);
 
-    WebBrowser1 = owner.services().browsers.create(this);
+    WebBrowser1 = makeWindowBrowser(owner.services().browsers, this);
     QWidget* view = WebBrowser1->widget();
-    view->setObjectName(QStringLiteral("WebBrowser1"));
-    view->setAccessibleName(QStringLiteral("WebBrowser1"));
-    view->setFocusPolicy(Qt::StrongFocus);
     WebBrowser1->onTitleChanged([this](const QString& title) { WebBrowser1_TitleChange(title); });
     WebBrowser1->onLoadFinished([this](platform::LoadResult result) {
         const QString title = titleAfterLoad(result);
