@@ -52,7 +52,9 @@ bool forEachFileLine(const std::filesystem::path& path, std::uint64_t sizeLimit,
             if (stamp)
                 *stamp = stampOf(file.info(), hash.value());
             forEachLine(bytes, action);
-            return bytes.empty() || bytes.back() == '\n' || bytes.back() == '\r';
+            // What is held back never ends in LF (complete lines went on above), so
+            // the last line was ended only when nothing is left or a bare CR ends it.
+            return bytes.empty() || bytes.back() == '\r';
         }
         const std::size_t complete = completeLinesEnd(bytes);
         forEachLine(bytes.substr(0, complete), action);
