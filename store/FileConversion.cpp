@@ -101,13 +101,19 @@ ConversionResult ConvertDataFile(const fs::path& file, const std::string& passwo
     const fs::path newPath = name.substr(0, name.size() - 3)
                            + (conversion == Conversion::Enciphered ? "bcy" : "bcn");
 
-    writeFileSafely(backupPath(file), original);
     ConversionResult result{conversion, {}};
     std::error_code missing;
-    if (fs::exists(newPath, missing)) {
+    if (fs::exists(newPath, missing))
         result.keptTarget = backupPath(newPath);
-        copyFileSafely(newPath, result.keptTarget);
+    // Every file this writes is checked first, so a refusal leaves the folder as it was.
+    for (const fs::path& target : {backupPath(file), newPath, result.keptTarget}) {
+        if (!target.empty())
+            requireReplaceable(target);
     }
+
+    writeFileSafely(backupPath(file), original);
+    if (!result.keptTarget.empty())
+        copyFileSafely(newPath, result.keptTarget);
     writeFileSafely(newPath, converted);
     std::error_code error;
     if (!fs::remove(file, error) || error) {

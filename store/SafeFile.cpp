@@ -99,6 +99,11 @@ std::string saveFailureMessage(const fs::path& path, const std::string& cause)
     return "Could not save the file '" + path.string() + "': " + cause + ".";
 }
 
+void requireReplaceable(const fs::path& path)
+{
+    refuseReadOnlyTarget(resolveLinks(path));
+}
+
 SafeFileWriter::SafeFileWriter(fs::path target) : target_(resolveLinks(std::move(target)))
 {
     refuseReadOnlyTarget(target_);

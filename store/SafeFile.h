@@ -90,6 +90,11 @@ private:
 // it cannot be read or is not a regular file of at most `sizeLimit` bytes.
 std::string readWholeFile(const std::filesystem::path& path, std::uint64_t sizeLimit);
 
+// Throws the StoreError a save to `path` meets before writing anything (a read-only
+// file or a folder standing there, links followed), so that a change of several
+// files can refuse before its first write.
+void requireReplaceable(const std::filesystem::path& path);
+
 // Replaces (or creates) `path` with `bytes`, safely as above.
 void writeFileSafely(const std::filesystem::path& path, std::string_view bytes);
 
