@@ -33,10 +33,11 @@ const std::string kFile = crlfLines({
 struct ToolRun {
     std::vector<std::string> args;
     int code;
-    std::string out, err;
+    std::string out = "", err = "";
 };
 
-// "%" in arguments and expected texts stands for the test's folder.
+// "%" in arguments and expected texts stands for the test's folder, an argument "#"
+// for its data file notes.bcn.
 class ToolTest : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -52,7 +53,7 @@ protected:
     ToolRun tool(std::vector<std::string> args) const
     {
         for (std::string& arg : args)
-            arg = expand(arg);
+            arg = arg == "#" ? file.string() : expand(arg);
         std::ostringstream out, err;
         const int code = tools::runTool(args, out, err);
         return {args, code, out.str(), err.str()};
@@ -72,18 +73,16 @@ protected:
 
 TEST_F(ToolTest, CheckSearchResaveAndDeleteFromTheFirstToTheLastRecord)
 {
-    run({{{"check", "%/notes.bcn"}, 0, "masters 3, subs 2, links 3\n", ""},
-         {{"search", "%/notes.bcn", "GAR"}, 0, "1-Garden\n3-Garage\n", ""},
-         {{"search", "%/notes.bcn", "CAF\u00C9"}, 0, "1-Garden\n5-Caf\u00E9/bar\n", ""},
-         {{"search", "%/notes.bcn", "tomatoes"}, 0, "", ""}, {{"resave", "%/notes.bcn"}, 0, "", ""}});
+    run({{{"check", "#"}, 0, "masters 3, subs 2, links 3\n"}, {{"search", "#", "GAR"}, 0, "1-Garden\n3-Garage\n"},
+         {{"search", "#", "CAF\u00C9"}, 0, "1-Garden\n5-Caf\u00E9/bar\n"}, {{"search", "#", "tomatoes"}, 0},
+         {{"resave", "#"}, 0}});
     EXPECT_EQ(readFile(file), kFile);
     // A sub record alone, the last record, a master (Garage) with its sub record.
-    run({{{"delete", "%/notes.bcn", "2"}, 0, "", ""}, {{"delete", "%/notes.bcn", "4"}, 0, "", ""},
-         {{"delete", "%/notes.bcn", "2"}, 0, "", ""},
-         {{"delete", "%/notes.bcn", "2"}, 2, "", "the file has no record 2"},
-         {{"delete", "%/notes.bcn", "2x"}, 2, "", "ID must be a record number, not '2x'"}});
+    run({{{"delete", "#", "2"}, 0}, {{"delete", "#", "4"}, 0}, {{"delete", "#", "2"}, 0},
+         {{"delete", "#", "2"}, 2, "", "the file has no record 2"},
+         {{"delete", "#", "2x"}, 2, "", "ID must be a record number, not '2x'"}});
     for (const char* id : {"0", "-1", " 1", "1.0", ""})
-        run({{{"delete", "%/notes.bcn", id}, 2, "", "Usage: brindlecase-tool delete FILE ID [--password P]"}});
+        run({{{"delete", "#", id}, 2, "", "Usage: brindlecase-tool delete FILE ID [--password P]"}});
     EXPECT_EQ(readFile(file), crlfLines({"000010000001Open      Garden\xAC" "weeds\xAC" "caf\xE9 on Friday",
                                          "000010000002Ann\xAC" "ann@example.org"}));
 }
@@ -94,27 +93,27 @@ TEST_F(ToolTest, EncryptAndDecryptTakeThePasswordInTheFilesCodePage)
 {
     folder.write("notes.bcy", "other records\r\n");
     folder.write("old.bcy", "");
-    run({{{"encrypt", "%/notes.bcn", "--password", "\u0416\u0436x\u0416"}, 2, "", "cannot hold \"\u0416\u0436\"."},
-         {{"encrypt", "%/notes.bcn", "--password", ""}, 2, "", "the new password must not be empty"},
-         {{"encrypt", "%/notes.bcn", "--password", "caf\u00E9"}, 0,
-          "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.\n", ""}});
+    run({{{"encrypt", "#", "--password", "\u0416\u0436x\u0416"}, 2, "", "cannot hold \"\u0416\u0436\"."},
+         {{"encrypt", "#", "--password", ""}, 2, "", "the new password must not be empty"},
+         {{"encrypt", "#", "--password", "caf\u00E9"}, 0,
+          "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.\n"}});
     store::AppState opened; // read with the one-byte password, apart from the tool
     openFile(opened, folder.file("notes.bcy"), true, "caf\xE9");
     EXPECT_FALSE(opened.LoadFailed);
     EXPECT_EQ(nlohmann::json::parse(tool({"export", "%/notes.bcy", "--password", "caf\u00E9"}).out).at("encrypted"), true);
-    run({{{"check", "%/notes.bcy", "--password=caf\u00E9"}, 0, "masters 3, subs 2, links 3\n", ""},
+    run({{{"check", "%/notes.bcy", "--password=caf\u00E9"}, 0, "masters 3, subs 2, links 3\n"},
          {{"check", "%/notes.bcy", "--password", "cafe"}, 1, "", "File load error. The file '%/notes.bcy' has reported errors."},
          {{"decrypt", "%/notes.bcy", "--password", "cafe"}, 1, "", "File load error."},
-         {{"decrypt", "%/notes.bcy", "--password", "caf\u00E9"}, 0, "File decrypted.\n", ""},
-         {{"decrypt", "%/notes.bcn", "--password", "x"}, 1, "", "is not an enciphered data file (.bcy)"},
+         {{"decrypt", "%/notes.bcy", "--password", "caf\u00E9"}, 0, "File decrypted.\n"},
+         {{"decrypt", "#", "--password", "x"}, 1, "", "is not an enciphered data file (.bcy)"},
          // An enciphered file without lines opens with any password, the empty one too.
-         {{"decrypt", "%/old.bcy", "--password="}, 0, "File decrypted.\n", ""}});
+         {{"decrypt", "%/old.bcy", "--password="}, 0, "File decrypted.\n"}});
     EXPECT_EQ(readFile(file), kFile);
 }
 
 TEST_F(ToolTest, ExportGivesEveryFieldOfTheStoreAsJson)
 {
-    const ToolRun run = tool({"export", "%/notes.bcn"});
+    const ToolRun run = tool({"export", "#"});
     ASSERT_EQ(run.code, 0);
     const std::string none = R"("emails": [], "folders": [], "files": [], "web": [])";
     EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::parse(R"({"file": ")" + file.string() + R"(", "encrypted": false,
@@ -138,35 +137,33 @@ TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodesAndReadableMess
     folder.write("control.bcn", "00001\x01\x81" "00001Garden\r\n");
     folder.write("named.bcn", "000010000001          Caf\xE9\x1B[2J\x80\xAC\r\n");
     folder.write("cut.bcn", "000010000001Open      Garden\xAC\r\n000020000001Open      Gar");
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"check", "%/bad.bcn"}, {"resave", "%/bad.bcn"}, {"export", "%/bad.bcn"}, {"search", "%/bad.bcn", "x"},
-             {"delete", "%/bad.bcn", "1"}, {"encrypt", "%/bad.bcn", "--password", "pw"}})
-        run({{args, 1, "", "File load error."}});
-    run({{{"check", "%/missing.bcn"}, 1, "", "missing.bcn"}, {{}, 2, "", "Usage: brindlecase-tool COMMAND"},
+    run({{{"check", "%/bad.bcn"}, 1, "", "File load error."}, {{"resave", "%/bad.bcn"}, 1, "", "File load error."},
+         {{"export", "%/bad.bcn"}, 1, "", "File load error."}, {{"search", "%/bad.bcn", "x"}, 1, "", "File load error."},
+         {{"delete", "%/bad.bcn", "1"}, 1, "", "File load error."},
+         {{"encrypt", "%/bad.bcn", "--password", "pw"}, 1, "", "File load error."},
+         {{"check", "%/missing.bcn"}, 1, "", "missing.bcn"}, {{}, 2, "", "Usage: brindlecase-tool COMMAND"},
          {{"frobnicate"}, 2, "", "unknown command 'frobnicate'"}, {{"check"}, 2, "", "wrong number of arguments"},
-         {{"check", "a", "b"}, 2, "", "wrong number of arguments"},
-         {{"check", "%/notes.bcn", "--colour"}, 2, "", "unknown option '--colour'"},
-         {{"encrypt", "%/notes.bcn"}, 2, "", "--password is required"},
-         {{"check", "%/notes.bcn", "--password"}, 2, "", "--password needs a value"},
+         {{"check", "a", "b"}, 2, "", "wrong number of arguments"}, {{"encrypt", "#"}, 2, "", "--password is required"},
+         {{"check", "#", "--colour"}, 2, "", "unknown option '--colour'"},
+         {{"check", "#", "--password"}, 2, "", "--password needs a value"},
          {{"check", "%/sign.bcn"}, 1, "", "'(=)\xC3\xB7T' is not a number"},
          {{"check", "%/control.bcn"}, 1, "", "'\\x01\\x81000' is not a number"},
-         {{"search", "%/named.bcn", "caf"}, 0, "1-Caf\xC3\xA9\\x1B[2J\xE2\x82\xAC\n", ""},
-         {{"check", "%/cut.bcn"}, 0, "masters 2, subs 0, links 0\n", "cut short"},
-         {{"resave", "%/cut.bcn"}, 0, "", "cut short"},
+         {{"search", "%/named.bcn", "caf"}, 0, "1-Caf\xC3\xA9\\x1B[2J\xE2\x82\xAC\n"},
+         {{"check", "%/cut.bcn"}, 0, "masters 2, subs 0, links 0\n", "cut short"}, {{"resave", "%/cut.bcn"}, 0, "", "cut short"},
          {{"report"}, 2, "", "Usage:\n  brindlecase-tool report master"},
-         {{"report", "summary", "%/notes.bcn"}, 2, "", "unknown page 'summary'"},
-         {{"report", "master", "%/notes.bcn"}, 2, "", "wrong number of arguments"},
-         {{"report", "master", "%/notes.bcn", "x1"}, 2, "", "ID must be a record number, not 'x1'"},
-         {{"report", "master", "%/notes.bcn", "6"}, 2, "", "the file has no record 6"},
-         {{"report", "status", "%/notes.bcn", "--date", "2026-02-29T10:00:00"}, 2, "", "--date must be a real moment"},
-         {{"report", "status", "%/notes.bcn", "--date", "2026-12-04 03:40:00"}, 2, "", "--date must be a real moment"},
-         {{"report", "status", "%/notes.bcn", "--date"}, 2, "", "--date needs a value"},
-         {{"report", "status", "%/notes.bcn", "--colour", "red"}, 2, "", "unknown option '--colour'"},
+         {{"report", "summary", "#"}, 2, "", "unknown page 'summary'"},
+         {{"report", "master", "#"}, 2, "", "wrong number of arguments"},
+         {{"report", "master", "#", "x1"}, 2, "", "ID must be a record number, not 'x1'"},
+         {{"report", "master", "#", "6"}, 2, "", "the file has no record 6"},
+         {{"report", "status", "#", "--date", "2026-02-29T10:00:00"}, 2, "", "--date must be a real moment"},
+         {{"report", "status", "#", "--date", "2026-12-04 03:40:00"}, 2, "", "--date must be a real moment"},
+         {{"report", "status", "#", "--date"}, 2, "", "--date needs a value"},
+         {{"report", "status", "#", "--colour", "red"}, 2, "", "unknown option '--colour'"},
          {{"report", "group", "Ann..ann@example.org"}, 2, "", "--out is required"},
          {{"report", "group", "--out", "%"}, 2, "", "at least one ENTRY is needed"},
          {{"report", "group", "--out", "%", "--date=2026-12-04T03:40:00", "A..a@example.org"}, 2, "", "neither"},
          {{"report", "status", "%/gone.bcn"}, 1, "", "gone.bcn"},
-         {{"report", "status", "%/notes.bcn", "--out", "%/no folder"}, 1, "",
+         {{"report", "status", "#", "--out", "%/no folder"}, 1, "",
           "Could not save the file '%/no folder/Status Summary.htm': no such file or directory."}});
     EXPECT_FALSE(fs::exists(folder.file("bad.bcy")));
     EXPECT_EQ(readFile(file), kFile);
@@ -192,11 +189,11 @@ TEST_F(ToolTest, ReportPagesFromTheCommandLine)
 {
     fs::create_directory(folder.file("pages"));
     folder.write("empty.bcn", "");
-    run({{{"report", "master", "%/notes.bcn", "1", "--date", "2026-12-04T03:40:00", "--out", "%/pages"}, 0,
-          "%/pages/master_Garden.htm\n", ""},
-         {{"report", "status", "%/notes.bcn", "--date=2027-01-09T17:05:03", "--out=%/pages"}, 0,
-          "%/pages/Status Summary.htm\n", ""},
-         {{"report", "status", "%/empty.bcn", "--out", "%/no folder"}, 0, "", ""}}); // no records, no page
+    run({{{"report", "master", "#", "1", "--date", "2026-12-04T03:40:00", "--out", "%/pages"}, 0,
+          "%/pages/master_Garden.htm\n"},
+         {{"report", "status", "#", "--date=2027-01-09T17:05:03", "--out=%/pages"}, 0,
+          "%/pages/Status Summary.htm\n"},
+         {{"report", "status", "%/empty.bcn", "--out", "%/no folder"}, 0}}); // no records, no page
     const std::string master = readFile(folder.file("pages/master_Garden.htm"));
     EXPECT_THAT(master, HasSubstr("\r\n\r\n- DATE: 04 December 2026, 03:40:00\r\n\r\n</font></p>\r\n\r\n"));
     EXPECT_THAT(master, HasSubstr("height='48'><font face='Arial, Helvetica, sans-serif'>Tomatoes</font>"));
@@ -208,9 +205,9 @@ TEST_F(ToolTest, ReportPagesFromTheCommandLine)
     // relative folder is made absolute for the picture.
     const fs::path before = fs::current_path();
     fs::current_path(folder.path());
-    run({{{"report", "master", "%/notes.bcn", "2", "--date=2026-12-04T03:40:00"}, 0, "%/master_Garden.htm\n", ""},
+    run({{{"report", "master", "#", "2", "--date=2026-12-04T03:40:00"}, 0, "%/master_Garden.htm\n"},
          {{"report", "group", "--out", "./pages", "B\u00F8b..bob@example.org", "Ann..ann@example.org"}, 0,
-          "%/pages/emailGroup.htm\n", ""}});
+          "%/pages/emailGroup.htm\n"}});
     fs::current_path(before);
     EXPECT_EQ(readFile(folder.file("master_Garden.htm")), master);
     const std::string group = readFile(folder.file("pages/emailGroup.htm"));
