@@ -53,22 +53,16 @@ protected:
 // Without an installation a writable folder (a build folder, a portable copy) is
 // its own program folder; one nobody, root included, writes into (a file stands
 // where it would be) sends the program to the user's data folder, left empty.
-TEST_F(ProgramFolderTest, WithoutAnInstallationAWritableFolderIsItsOwnProgramFolder)
+TEST_F(ProgramFolderTest, ChoosesTheFolderAndFillsAndRefreshesTheUsersDataFolderFromAnInstallation)
 {
     EXPECT_EQ(chooseProgramFolder(places), bin);
     EXPECT_FALSE(fs::exists(data));
     put(root.path(), {{"blocker", "a file, not a folder"}}, Days(0));
     EXPECT_EQ(chooseProgramFolder({root.path() / "blocker" / "bin", share, data}), data);
     EXPECT_TRUE(fs::is_empty(data));
-}
 
-// The installed program's folder is writable here (as /usr/bin is for root), and
-// still the user's data folder is filled on first start. An upgrade built later
-// copies every asset it changed again, brings back a missing one and adds a new
-// one; the user's own files and assets the user changed later stay; an older
-// asset never replaces a newer one.
-TEST_F(ProgramFolderTest, AnInstallationFillsTheUsersDataFolderAndAnUpgradeRefreshesItsAssets)
-{
+    // The installed program's folder is writable here (as /usr/bin is for root),
+    // and still the user's data folder is filled on first start.
     const Files installed{{"pictures/report1.png", "report picture"}, {"s1.wav", "click one"}, {"help/index.htm", "help"},
                           {"About.htm", "about"}, {"settings.txt", "1\r\n2\r\n"}, {"Sample.bcn", "sample records"}};
     put(share, installed, Days(30));
@@ -76,6 +70,9 @@ TEST_F(ProgramFolderTest, AnInstallationFillsTheUsersDataFolderAndAnUpgradeRefre
     EXPECT_EQ(chooseProgramFolder(places), data);
     EXPECT_EQ(filesUnder(data), installed) << "every asset, nothing half-copied left over";
 
+    // An upgrade built later copies every asset it changed again, brings back a
+    // missing one and adds a new one; the user's own files and assets the user
+    // changed later stay; an older asset never replaces a newer one.
     put(data, {{"settings.txt", "my settings"}, {"Sample.bcn", "my records"}}, Days(20));
     put(data, {{"help/index.htm", "my own help page"}}, Days(1));
     fs::remove(data / "s1.wav");

@@ -18,8 +18,9 @@ using Domain = QWebEngineLoadingInfo::ErrorDomain;
 
 namespace {
 
-// Every code of 32 or less with its message, as the shell's result codes read.
-TEST(ShellErrorText, EveryCodeUpTo32HasItsMessage)
+// Every code of 32 or less with its message, as the shell's result codes read; a
+// link reports results up to 32 under the busy pointer and nothing above.
+TEST(OpenLink, EveryResultUpTo32HasItsMessageAndLargerOnesAreSuccess)
 {
     const std::map<int, QString> messages = {
         {2, "File not found"}, {3, "Path not found"}, {5, "Access denied"}, {8, "Out of memory"},
@@ -31,19 +32,15 @@ TEST(ShellErrorText, EveryCodeUpTo32HasItsMessage)
         const auto found = messages.find(code);
         EXPECT_EQ(ShellErrorText(code), found == messages.end() ? "Unknown error" : found->second) << code;
     }
-}
-
-TEST(OpenLink, ReportsResultsUpTo32UnderTheBusyPointerAndNothingAbove)
-{
     FakeLauncher launcher;
-    FakeMessages messages;
+    FakeMessages shown;
     for (int result : {32, 0, 33}) {
         launcher.result = result;
-        OpenLink(QStringLiteral("/srv/x.zzz"), launcher, messages, nullptr);
+        OpenLink(QStringLiteral("/srv/x.zzz"), launcher, shown, nullptr);
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
-    EXPECT_EQ(messages.texts, (std::vector<QString>{"DLL not found", "Unknown error"}));
-    EXPECT_EQ(messages.titles, std::vector<QString>(2, QStringLiteral("Brindlecase")));
+    EXPECT_EQ(shown.texts, (std::vector<QString>{"DLL not found", "Unknown error"}));
+    EXPECT_EQ(shown.titles, std::vector<QString>(2, QStringLiteral("Brindlecase")));
 }
 
 // The real launcher with the desktop replaced: what it asks and what it hands over.
@@ -54,7 +51,7 @@ struct RecordingDesktop : DesktopLauncher {
     std::vector<QString> asked, opened;
 };
 
-TEST(DesktopLauncher, PathsAreCheckedBeforeTheDesktopIsAsked)
+TEST(DesktopLauncher, PathsAreCheckedBeforeTheDesktopIsAskedAddressesByTheirScheme)
 {
     TempFolder folder;
     const QString base = QString::fromStdString(folder.path().string());
@@ -70,13 +67,10 @@ TEST(DesktopLauncher, PathsAreCheckedBeforeTheDesktopIsAsked)
     EXPECT_EQ(desktop.opened, (std::vector<QString>{"file://" + base + "/notes.txt", "file://" + base}));
     // An administrator may read anything.
     EXPECT_EQ(desktop.ShellOpen(base + "/locked.txt"), ::geteuid() == 0 ? shell::kOpened : shell::kAccessDenied);
-}
 
-// Addresses are asked about by their scheme in lower case; a mail address goes
-// over without the blank after "mailto:" and with "," between its members.
-TEST(DesktopLauncher, AddressesAreAskedAboutByTheirSchemeAndMailGoesInTheMailtoForm)
-{
-    RecordingDesktop desktop;
+    // Addresses are asked about by their scheme in lower case; a mail address goes
+    // over without the blank after "mailto:" and with "," between its members.
+    desktop.asked.clear(), desktop.opened.clear();
     EXPECT_EQ(desktop.ShellOpen(QStringLiteral("HTTPS://example.org/a b")), shell::kOpened);
     EXPECT_EQ(desktop.asked, std::vector<QString>{"x-scheme-handler/https"});
     desktop.hasProgram = false;
@@ -95,10 +89,7 @@ TEST(DesktopLauncher, AddressesAreAskedAboutByTheirSchemeAndMailGoesInTheMailtoF
 
 // The desktop as the mail launcher sees it: which programs exist, and what it was asked.
 struct FakeMailDesktop : MailDesktop {
-    QString findProgram(const QString& name) override
-    {
-        return name == QLatin1String("xdg-email") && hasXdgEmail ? QStringLiteral("/usr/bin/xdg-email") : QString();
-    }
+    QString findProgram(const QString& name) override { return hasXdgEmail && name == "xdg-email" ? "/usr/bin/xdg-email" : ""; }
     bool startProgram(const QString& program, const QStringList& arguments) override
     {
         return calls << (QStringList{program} + arguments).join('|'), startSucceeds;
@@ -126,7 +117,7 @@ TEST(MailLauncher, AnAttachmentGoesToXdgEmailWhereItIsPresentElseTheAddressToThe
     EXPECT_EQ(desktop.calls, QStringList({xdgEmail, "open|" + body, xdgEmail, "open|" + encoded, "open|" + encoded}));
 }
 
-TEST(Browser, AddressesStayPathsBecomeFileAddresses)
+TEST(Browser, AddressesStayPathsBecomeFileAddressesAndFailedLoadsAreSorted)
 {
     EXPECT_EQ(browserUrl(QStringLiteral("about:blank")), QUrl(QStringLiteral("about:blank")));
     EXPECT_EQ(browserUrl(QStringLiteral("https://example.org/a b")).toString(), QStringLiteral("https://example.org/a b"));
@@ -134,12 +125,9 @@ TEST(Browser, AddressesStayPathsBecomeFileAddresses)
               QUrl(QStringLiteral("file:///srv/my%20pages/Status%20Summary.htm")));
     // One letter and a colon is a drive-like name, not a scheme: a path here.
     EXPECT_EQ(browserUrl(QStringLiteral("C:notes.htm")).toLocalFile(), QDir::current().filePath("C:notes.htm"));
-}
-
-// Chromium's published network errors: -105 name not resolved, -109 address
-// unreachable, -137 name resolution failed; -2 failed, -202 certificate authority.
-TEST(Browser, LocalFailuresAreNoPageUnreachableServersAreServerNotFound)
-{
+    // Local failures are no page, unreachable servers not found. Chromium's published
+    // network errors: -105 name not resolved, -109 address unreachable, -137 name
+    // resolution failed; -2 failed, -202 certificate authority invalid.
     EXPECT_EQ(loadResultFor(true, Domain::InternalErrorDomain, -6), LoadResult::NoPage);
     EXPECT_EQ(loadResultFor(true, Domain::ConnectionErrorDomain, -105), LoadResult::NoPage);
     EXPECT_EQ(loadResultFor(false, Domain::DnsErrorDomain, -800), LoadResult::ServerNotFound);
