@@ -55,25 +55,16 @@ std::set<std::string> filesUnder(const fs::path& folder)
     return names;
 }
 
-// One install for the whole suite, into a folder removed when the program ends.
-class InstallTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        static const TempFolder root;
-        static const CommandResult install = run("DESTDIR=" + quoted(root.path()) + " " + quoted(BRINDLECASE_CMAKE)
-                                                 + " --install " + quoted(BRINDLECASE_BUILD) + " --prefix /usr");
-        ASSERT_EQ(install.exitCode, 0) << install.output;
-        usr = root.path() / "usr";
-    }
-    fs::path usr;
-};
-
 // Every file of assets/ but the drawing scripts lands beside the pictures folder,
 // the sounds and the report pages' pictures out of their folders; the icons are
 // of their named size; nothing a build puts beside the program is left out.
-TEST_F(InstallTest, PutsEachFileInItsUsualPlace)
+TEST(Install, PutsEachFileInItsUsualPlaceAndEachPassesItsChecker)
 {
+    const TempFolder root;
+    const CommandResult install = run("DESTDIR=" + quoted(root.path()) + " " + quoted(BRINDLECASE_CMAKE) + " --install "
+                                      + quoted(BRINDLECASE_BUILD) + " --prefix /usr");
+    ASSERT_EQ(install.exitCode, 0) << install.output;
+    const fs::path usr = root.path() / "usr";
     std::set<std::string> expected = {
         "bin/brindlecase", "bin/brindlecase-tool", "share/applications/" + kAppId + ".desktop",
         "share/metainfo/" + kAppId + ".metainfo.xml", "share/man/man1/brindlecase-tool.1",
@@ -87,7 +78,7 @@ TEST_F(InstallTest, PutsEachFileInItsUsualPlace)
         expected.insert("share/brindlecase/" + file);
     }
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const std::string png = "share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/" + kAppId + ".png";
+        const std::string side = std::to_string(size), png = "share/icons/hicolor/" + side + "x" + side + "/apps/" + kAppId + ".png";
         expected.insert(png);
         // The PNG header gives the width and height, big-endian, at bytes 16 and 20.
         const char high = static_cast<char>(size >> 8), low = static_cast<char>(size & 0xFF);
@@ -96,19 +87,16 @@ TEST_F(InstallTest, PutsEachFileInItsUsualPlace)
     EXPECT_EQ(filesUnder(usr), expected);
     for (const char* program : {"bin/brindlecase", "bin/brindlecase-tool"})
         EXPECT_NE(fs::status(usr / program).permissions() & fs::perms::others_exec, fs::perms::none) << program;
-    const fs::path share = usr / "share/brindlecase";
     // The user's own files that a run from the build folder leaves are not the build's.
     const std::regex usersOwn(R"(.*\.(bcn|bcy)|settings\.txt|master_.*\.htm|Status Summary\.htm|emailGroup\.htm)");
     for (const std::string& file : filesUnder(BRINDLECASE_PROGRAM_FOLDER))
-        EXPECT_TRUE(file == "brindlecase" || std::regex_match(file, usersOwn) || fs::is_regular_file(share / file))
+        EXPECT_TRUE(file == "brindlecase" || std::regex_match(file, usersOwn) || fs::is_regular_file(usr / "share/brindlecase" / file))
             << file << " lies beside the built program, not installed";
-}
 
-// Each file names what it must (the manual page every command of the tool's help),
-// and its own checker finds nothing, the desktop entry and the manual page not even
-// a warning: Debian's desktop-file-utils, appstream and groff, where installed.
-TEST_F(InstallTest, TheDesktopEntryAppStreamDataAndManualPageNameTheProgramAndPassTheirCheckers)
-{
+    // Each file names what it must (the manual page every command of the tool's
+    // help), and its own checker finds nothing, the desktop entry and the manual
+    // page not even a warning: Debian's desktop-file-utils, appstream and groff,
+    // where installed.
     const std::string help = run(quoted(usr / "bin/brindlecase-tool") + " --help").output;
     std::vector<std::string> commands;
     const std::regex commandLine(R"(\n  brindlecase-tool ([a-z]+) )");
