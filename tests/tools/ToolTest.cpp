@@ -134,7 +134,7 @@ TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodesAndReadableMess
     // Columns 6-10 hold "(=)", the division sign 0xF7 and "T"; then a control byte.
     folder.write("sign.bcn", "00001(=)\xF7T01Garden\r\n");
     folder.write("control.bcn", "00001\x01\x81" "00001Garden\r\n");
-    folder.write("named.bcn", "000010000001          Caf\xE9\x1B[2J\x80\xAC\r\n");
+    folder.write("named.bcn", "000010000001          Caf\xE9\x1B[2J\x80\x81\xAC\r\n");
     folder.write("cut.bcn", "000010000001Open      Garden\xAC\r\n000020000001Open      Gar");
     run({{{"check", "%/bad.bcn"}, 1, "", "File load error."}, {{"resave", "%/bad.bcn"}, 1, "", "File load error."},
          {{"export", "%/bad.bcn"}, 1, "", "File load error."}, {{"search", "%/bad.bcn", "x"}, 1, "", "File load error."},
@@ -147,12 +147,12 @@ TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodesAndReadableMess
          {{"check", "#", "--password"}, 2, "", "--password needs a value"},
          {{"check", "%/sign.bcn"}, 1, "", "'(=)\xC3\xB7T' is not a number"},
          {{"check", "%/control.bcn"}, 1, "", "'\\x01\\x81000' is not a number"},
-         {{"search", "%/named.bcn", "caf"}, 0, "1-Caf\xC3\xA9\\x1B[2J\xE2\x82\xAC\n"},
+         {{"search", "%/named.bcn", "caf"}, 0, "1-Caf\xC3\xA9\\x1B[2J\xE2\x82\xAC\\xC2\\x81\n"},
          {{"check", "%/cut.bcn"}, 0, "masters 2, subs 0, links 0\n", "cut short"}, {{"resave", "%/cut.bcn"}, 0, "", "cut short"},
          {{"report"}, 2, "", "Usage:\n  brindlecase-tool report master"},
          {{"report", "summary", "#"}, 2, "", "unknown page 'summary'"},
          {{"report", "master", "#"}, 2, "", "wrong number of arguments"},
-         {{"report", "master", "#", "x1"}, 2, "", "ID must be a record number, not 'x1'"},
+         {{"report", "master", "#", "1x"}, 2, "", "ID must be a record number, not '1x'"},
          {{"report", "master", "#", "6"}, 2, "", "the file has no record 6"},
          {{"report", "status", "#", "--date", "2026-02-29T10:00:00"}, 2, "", "--date must be a real moment"},
          {{"report", "status", "#", "--date", "2026-12-04 03:40:00"}, 2, "", "--date must be a real moment"},
@@ -174,7 +174,7 @@ TEST_F(ToolTest, EveryCommandAndPageHasHelpAndTheProgramPassesItsExitCodeOn)
         EXPECT_THAT(tool({command, "--help"}).out, StartsWith("Usage: brindlecase-tool " + command + " FILE"));
     for (const std::string page : {"master", "status", "group"})
         EXPECT_THAT(tool({"report", page, "--help"}).out, StartsWith("Usage: brindlecase-tool report " + page + " "));
-    EXPECT_EQ(tool({"delete", "--help"}).code, 0);
+    EXPECT_EQ(tool({"--help"}).code + tool({"delete", "--help"}).code + tool({"report", "-h"}).code, 0);
     EXPECT_THAT(tool({"--help"}).out, AllOf(HasSubstr("Commands:"), HasSubstr("brindlecase-tool report master FILE ID")));
     EXPECT_THAT(tool({"report", "--help"}).out, HasSubstr("report group --out DIR ENTRY..."));
     const std::string program = std::string(BRINDLECASE_TOOL) + " check ";
@@ -189,6 +189,7 @@ TEST_F(ToolTest, ReportPagesFromTheCommandLine)
     fs::create_directory(folder.file("pages"));
     folder.write("empty.bcn", "");
     run({{{"report", "master", "#", "1", "--date", "2026-12-04T03:40:00", "--out", "%/pages"}, 0, "%/pages/master_Garden.htm\n"},
+         {{"report", "master", "#", "5", "--out=%/pages"}, 0, "%/pages/master_Caf\u00E9 bar.htm\n"}, // the last record
          {{"report", "status", "#", "--date=2027-01-09T17:05:03", "--out=%/pages"}, 0, "%/pages/Status Summary.htm\n"},
          {{"report", "status", "%/empty.bcn", "--out", "%/no folder"}, 0}}); // no records, no page
     const std::string master = readFile(folder.file("pages/master_Garden.htm"));
