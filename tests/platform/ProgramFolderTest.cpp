@@ -11,7 +11,6 @@
 
 namespace fs = std::filesystem;
 using platform::chooseProgramFolder;
-using testing_support::readFile;
 
 namespace {
 
@@ -33,7 +32,7 @@ Files filesUnder(const fs::path& folder)
     Files files;
     for (const auto& entry : fs::recursive_directory_iterator(folder))
         if (entry.is_regular_file())
-            files[entry.path().lexically_relative(folder).generic_string()] = readFile(entry.path());
+            files[entry.path().lexically_relative(folder).generic_string()] = testing_support::readFile(entry.path());
     return files;
 }
 

@@ -140,7 +140,7 @@ TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodesAndReadableMess
          {{"export", "%/bad.bcn"}, 1, "", "File load error."}, {{"search", "%/bad.bcn", "x"}, 1, "", "File load error."},
          {{"delete", "%/bad.bcn", "1"}, 1, "", "File load error."},
          {{"encrypt", "%/bad.bcn", "--password", "pw"}, 1, "", "File load error."},
-         {{"check", "%/missing.bcn"}, 1, "", "missing.bcn"}, {{}, 2, "", "Usage: brindlecase-tool COMMAND"},
+         {{"check", "%/gone\x1B.bcn"}, 1, "", "gone\\x1B.bcn"}, {{}, 2, "", "Usage: brindlecase-tool COMMAND"},
          {{"frobnicate"}, 2, "", "unknown command 'frobnicate'"}, {{"check"}, 2, "", "wrong number of arguments"},
          {{"check", "a", "b"}, 2, "", "wrong number of arguments"}, {{"encrypt", "#"}, 2, "", "--password is required"},
          {{"check", "#", "--colour"}, 2, "", "unknown option '--colour'"},
