@@ -1,14 +1,16 @@
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
-#include "support/ToolRun.h"
+#include "tools/ToolCommands.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
+#include <sstream>
 
 using namespace testing_support;
+using ::testing::AllOf;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 namespace fs = std::filesystem;
@@ -23,84 +25,97 @@ const std::string kFile = crlfLines({
     "000030000001Done      Garage\xAC",
     "000040000301Tyres",
     "000040000303Receipts\xAC" "/home/me/receipts",
-    "000050000001          Car wash\xAC",
+    "000050000001          Caf\xE9/bar\xAC",
 });
 
+// One run of the tool: its arguments, exit code, what it printed and its messages.
+// As an expectation, `err` is a part of the messages (no message at all when empty).
+struct ToolRun {
+    std::vector<std::string> args;
+    int code;
+    std::string out = "", err = "";
+};
+
+// "%" in arguments and expected texts stands for the test's folder, an argument "#"
+// for its data file notes.bcn.
 class ToolTest : public ::testing::Test {
 protected:
     TempFolder folder;
     fs::path file = folder.write("notes.bcn", kFile);
-    std::string name = file.string();
+    const std::string dir = folder.path().string();
+
+    std::string expand(std::string text) const
+    {
+        for (auto at = text.find('%'); at != std::string::npos; at = text.find('%', at + dir.size()))
+            text.replace(at, 1, dir);
+        return text;
+    }
+    ToolRun tool(std::vector<std::string> args) const
+    {
+        for (std::string& arg : args)
+            arg = arg == "#" ? file.string() : expand(arg);
+        std::ostringstream out, err;
+        const int code = tools::runTool(args, out, err);
+        return {args, code, out.str(), err.str()};
+    }
+    void run(const std::vector<ToolRun>& steps) const
+    {
+        for (const ToolRun& step : steps) {
+            SCOPED_TRACE(::testing::PrintToString(step.args));
+            const ToolRun ran = tool(step.args);
+            EXPECT_EQ(ran.code, step.code);
+            EXPECT_EQ(ran.out, expand(step.out));
+            const bool said = step.err.empty() ? ran.err.empty() : ran.err.find(expand(step.err)) != std::string::npos;
+            EXPECT_TRUE(said) << "messages: " << ran.err;
+        }
+    }
 };
 
-TEST_F(ToolTest, CheckCountsAndSearchListsInUtf8)
+TEST_F(ToolTest, CheckSearchResaveAndDeleteFromTheFirstToTheLastRecord)
 {
-    EXPECT_EQ(tool({"check", name}).out, "masters 3, subs 2, links 3\n");
-    EXPECT_EQ(tool({"search", name, "GAR"}).out, "1-Garden\n3-Garage\n");
-    EXPECT_EQ(tool({"search", name, "CAF\u00C9"}).out, "1-Garden\n");
-    EXPECT_EQ(tool({"search", name, "tomatoes"}).out, "");
-    EXPECT_EQ(tool({"resave", name}).code, 0);
+    run({{{"check", "#"}, 0, "masters 3, subs 2, links 3\n"}, {{"search", "#", "GAR"}, 0, "1-Garden\n3-Garage\n"},
+         {{"search", "#", "CAF\u00C9"}, 0, "1-Garden\n5-Caf\u00E9/bar\n"}, {{"search", "#", "tomatoes"}, 0},
+         {{"resave", "#"}, 0}});
     EXPECT_EQ(readFile(file), kFile);
-}
-
-TEST_F(ToolTest, DeleteTakesARecordNumberFromOneToTheLast)
-{
-    ASSERT_EQ(tool({"delete", name, "2"}).code, 0); // a sub record alone
-    EXPECT_EQ(tool({"check", name}).out, "masters 3, subs 1, links 2\n");
-    ASSERT_EQ(tool({"delete", name, "4"}).code, 0); // the last record
-    ASSERT_EQ(tool({"delete", name, "2"}).code, 0); // Garage, with Tyres
+    // A sub record alone, the last record, a master (Garage) with its sub record.
+    run({{{"delete", "#", "2"}, 0}, {{"delete", "#", "4"}, 0}, {{"delete", "#", "2"}, 0},
+         {{"delete", "#", "2"}, 2, "", "the file has no record 2"},
+         {{"delete", "#", "2x"}, 2, "", "ID must be a record number, not '2x'"}});
+    for (const char* id : {"0", "-1", " 1", "1.0", ""})
+        run({{{"delete", "#", id}, 2, "", "Usage: brindlecase-tool delete FILE ID [--password P]"}});
     EXPECT_EQ(readFile(file), crlfLines({"000010000001Open      Garden\xAC" "weeds\xAC" "caf\xE9 on Friday",
                                          "000010000002Ann\xAC" "ann@example.org"}));
-    for (const char* id : {"0", "2", "-1", "2x", " 1", "1.0", ""}) {
-        const ToolRun refused = tool({"delete", name, id});
-        EXPECT_EQ(refused.code, 2) << id;
-        EXPECT_THAT(refused.err, HasSubstr("Usage: brindlecase-tool delete FILE ID [--password P]")) << id;
-    }
-    EXPECT_THAT(tool({"delete", name, "2"}).err, HasSubstr("the file has no record 2"));
-    EXPECT_THAT(tool({"delete", name, "2x"}).err, HasSubstr("ID must be a record number, not '2x'"));
-    EXPECT_EQ(tool({"check", name}).out, "masters 1, subs 0, links 1\n");
 }
 
 // The password is taken in the file's code page (é is one byte); a wrong one and
 // one outside the code page change nothing; an existing target is kept.
 TEST_F(ToolTest, EncryptAndDecryptTakeThePasswordInTheFilesCodePage)
 {
-    const ToolRun cyrillic = tool({"encrypt", name, "--password", "\u0416\u0436x\u0416"});
-    EXPECT_EQ(cyrillic.code, 2);
-    EXPECT_THAT(cyrillic.err, HasSubstr("The password cannot hold \"\u0416\u0436\"."));
-    const ToolRun empty = tool({"encrypt", name, "--password", ""});
-    EXPECT_EQ(empty.code, 2);
-    EXPECT_THAT(empty.err, HasSubstr("must not be empty"));
-    EXPECT_EQ(readFile(file), kFile);
     folder.write("notes.bcy", "other records\r\n");
-
-    EXPECT_EQ(tool({"encrypt", name, "--password", "caf\u00E9"}).out,
-              "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.\n");
-    const fs::path bcy = folder.file("notes.bcy");
+    folder.write("old.bcy", "");
+    run({{{"encrypt", "#", "--password", "\u0416\u0436x\u0416"}, 2, "", "cannot hold \"\u0416\u0436\"."},
+         {{"encrypt", "#", "--password", ""}, 2, "", "the new password must not be empty"},
+         {{"encrypt", "#", "--password", "caf\u00E9"}, 0,
+          "File encrypted. The file notes.bcy that was already there is kept as BackUp_notes.bcy.\n"}});
     store::AppState opened; // read with the one-byte password, apart from the tool
-    openFile(opened, bcy, true, "caf\xE9");
+    openFile(opened, folder.file("notes.bcy"), true, "caf\xE9");
     EXPECT_FALSE(opened.LoadFailed);
-    EXPECT_EQ(tool({"check", bcy.string(), "--password=caf\u00E9"}).out, "masters 3, subs 2, links 3\n");
-    const ToolRun wrong = tool({"check", bcy.string(), "--password", "cafe"});
-    EXPECT_EQ(wrong.code, 1);
-    EXPECT_THAT(wrong.err, HasSubstr("File load error. The file '" + bcy.string() + "' has reported errors."));
-    EXPECT_EQ(tool({"decrypt", bcy.string(), "--password", "cafe"}).code, 1);
-    EXPECT_TRUE(fs::exists(bcy));
-    EXPECT_FALSE(fs::exists(file));
-
-    EXPECT_EQ(tool({"decrypt", bcy.string(), "--password", "caf\u00E9"}).out, "File decrypted.\n");
+    EXPECT_EQ(nlohmann::json::parse(tool({"export", "%/notes.bcy", "--password", "caf\u00E9"}).out).at("encrypted"), true);
+    run({{{"check", "%/notes.bcy", "--password=caf\u00E9"}, 0, "masters 3, subs 2, links 3\n"},
+         {{"check", "%/notes.bcy", "--password", "cafe"}, 1, "", "File load error. The file '%/notes.bcy' has reported errors."},
+         {{"decrypt", "%/notes.bcy", "--password", "cafe"}, 1, "", "File load error."},
+         {{"decrypt", "%/notes.bcy", "--password", "caf\u00E9"}, 0, "File decrypted.\n"},
+         {{"decrypt", "#", "--password", "x"}, 1, "", "is not an enciphered data file (.bcy)"},
+         // An enciphered file without lines opens with any password, the empty one too.
+         {{"decrypt", "%/old.bcy", "--password="}, 0, "File decrypted.\n"}});
     EXPECT_EQ(readFile(file), kFile);
-    EXPECT_EQ(tool({"decrypt", name, "--password", "x"}).code, 1);
-    // Deciphering still takes an empty password: an enciphered file without lines opens with any.
-    EXPECT_EQ(tool({"decrypt", folder.write("old.bcy", "").string(), "--password="}).code, 0);
 }
 
 TEST_F(ToolTest, ExportGivesEveryFieldOfTheStoreAsJson)
 {
-    const ToolRun run = tool({"export", name});
-    ASSERT_EQ(run.code, 0);
+    const ToolRun run = tool({"export", "#"});
     const std::string none = R"("emails": [], "folders": [], "files": [], "web": [])";
-    EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::parse(R"({"file": ")" + name + R"(", "encrypted": false,
+    EXPECT_EQ(nlohmann::json::parse(run.out), nlohmann::json::parse(R"({"file": ")" + file.string() + R"(", "encrypted": false,
         "records": [{"index": 1, "parent": 0, "status": "Open", "name": "Garden", "note": ["weeds", "caf\u00e9 on Friday"],
                      "emails": [{"description": "Ann", "target": "ann@example.org"}], "folders": [], "files": [], "web": []},
                     {"index": 2, "parent": 1, "status": "", "name": "Tomatoes", "note": [""], "emails": [], "folders": [],
@@ -108,191 +123,94 @@ TEST_F(ToolTest, ExportGivesEveryFieldOfTheStoreAsJson)
                     {"index": 3, "parent": 0, "status": "Done", "name": "Garage", "note": [""], )" + none + R"(},
                     {"index": 4, "parent": 3, "status": "", "name": "Tyres", "note": [], "emails": [], "files": [], "web": [],
                      "folders": [{"description": "Receipts", "target": "/home/me/receipts"}]},
-                    {"index": 5, "parent": 0, "status": "", "name": "Car wash", "note": [""], )" + none + "}]}"));
-    ASSERT_EQ(tool({"encrypt", name, "--password", "pw"}).code, 0);
-    const ToolRun enciphered = tool({"export", folder.file("notes.bcy").string(), "--password", "pw"});
-    EXPECT_EQ(nlohmann::json::parse(enciphered.out).at("encrypted"), true);
+                    {"index": 5, "parent": 0, "status": "", "name": "Caf\u00e9/bar", "note": [""], )" + none + "}]}"));
 }
 
-TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodes)
+// Damaged files exit with 1, bad command lines (pages' too) with 2; what the tool prints is
+// readable UTF-8 whatever the file holds, control bytes escaped.
+TEST_F(ToolTest, DamagedFilesAndBadCommandLinesGiveTheirExitCodesAndReadableMessages)
 {
-    const fs::path damaged = folder.write("bad.bcn", "000010000001Open      A\r\n000030000001Open      C\r\n");
-    const std::string bad = damaged.string();
-    for (const auto& args : std::vector<std::vector<std::string>>{{"check", bad}, {"resave", bad}, {"export", bad},
-                                                                  {"search", bad, "x"}, {"delete", bad, "1"}}) {
-        const ToolRun run = tool(args);
-        EXPECT_EQ(run.code, 1) << args[0];
-        EXPECT_THAT(run.err, HasSubstr("File load error.")) << args[0];
-    }
-    EXPECT_EQ(tool({"encrypt", bad, "--password", "pw"}).code, 1);
-    EXPECT_FALSE(fs::exists(folder.file("bad.bcy")));
-    EXPECT_EQ(tool({"check", folder.file("missing.bcn").string()}).code, 1);
-
-    for (const std::vector<std::string>& usage : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"check"}, {"check", "a", "b"}, {"check", name, "--colour"},
-             {"encrypt", name}, {"check", name, "--password"}}) {
-        EXPECT_EQ(tool(usage).code, 2) << (usage.empty() ? "" : usage[0]);
-    }
-    EXPECT_TRUE(fs::exists(file));
-}
-
-// What the tool prints is readable UTF-8 whatever the file holds, control bytes
-// escaped; a file cut short is named as such.
-TEST_F(ToolTest, BytesFromTheFileArePrintedAsUtf8WithControlsEscaped)
-{
+    folder.write("bad.bcn", "000010000001Open      A\r\n000030000001Open      C\r\n");
     // Columns 6-10 hold "(=)", the division sign 0xF7 and "T"; then a control byte.
-    EXPECT_THAT(tool({"check", folder.write("bad.bcn", "00001(=)\xF7T01Garden\r\n").string()}).err,
-                HasSubstr("'(=)\xC3\xB7T' is not a number"));
-    EXPECT_THAT(tool({"check", folder.write("control.bcn", "00001\x01\x81" "00001Garden\r\n").string()}).err,
-                HasSubstr("'\\x01\\x81000' is not a number"));
-    const fs::path named = folder.write("named.bcn", "000010000001          Caf\xE9\x1B[2J\x80\xAC\r\n");
-    EXPECT_EQ(tool({"search", named.string(), "caf"}).out, "1-Caf\xC3\xA9\\x1B[2J\xE2\x82\xAC\n");
-
-    const fs::path cut = folder.write("cut.bcn", "000010000001Open      Garden\xAC\r\n000020000001Open      Gar");
-    const ToolRun checked = tool({"check", cut.string()});
-    EXPECT_EQ(checked.code, 0);
-    EXPECT_EQ(checked.out, "masters 2, subs 0, links 0\n");
-    EXPECT_THAT(checked.err, HasSubstr("cut short"));
-    EXPECT_THAT(tool({"resave", cut.string()}).err, HasSubstr("cut short"));
-    EXPECT_EQ(tool({"check", name}).err, "");
+    folder.write("sign.bcn", "00001(=)\xF7T01Garden\r\n");
+    folder.write("control.bcn", "00001\x01\x81" "00001Garden\r\n");
+    folder.write("named.bcn", "000010000001          Caf\xE9\x1B[2J\x80\x81\xAC\r\n");
+    folder.write("cut.bcn", "000010000001Open      Garden\xAC\r\n000020000001Open      Gar");
+    run({{{"check", "%/bad.bcn"}, 1, "", "File load error."}, {{"resave", "%/bad.bcn"}, 1, "", "File load error."},
+         {{"export", "%/bad.bcn"}, 1, "", "File load error."}, {{"search", "%/bad.bcn", "x"}, 1, "", "File load error."},
+         {{"delete", "%/bad.bcn", "1"}, 1, "", "File load error."},
+         {{"encrypt", "%/bad.bcn", "--password", "pw"}, 1, "", "File load error."},
+         {{"check", "%/gone\x1B.bcn"}, 1, "", "gone\\x1B.bcn"}, {{}, 2, "", "Usage: brindlecase-tool COMMAND"},
+         {{"frobnicate"}, 2, "", "unknown command 'frobnicate'"}, {{"check"}, 2, "", "wrong number of arguments"},
+         {{"check", "a", "b"}, 2, "", "wrong number of arguments"}, {{"encrypt", "#"}, 2, "", "--password is required"},
+         {{"check", "#", "--colour"}, 2, "", "unknown option '--colour'"},
+         {{"check", "#", "--password"}, 2, "", "--password needs a value"},
+         {{"check", "%/sign.bcn"}, 1, "", "'(=)\xC3\xB7T' is not a number"},
+         {{"check", "%/control.bcn"}, 1, "", "'\\x01\\x81000' is not a number"},
+         {{"search", "%/named.bcn", "caf"}, 0, "1-Caf\xC3\xA9\\x1B[2J\xE2\x82\xAC\\xC2\\x81\n"},
+         {{"check", "%/cut.bcn"}, 0, "masters 2, subs 0, links 0\n", "cut short"}, {{"resave", "%/cut.bcn"}, 0, "", "cut short"},
+         {{"report"}, 2, "", "Usage:\n  brindlecase-tool report master"},
+         {{"report", "summary", "#"}, 2, "", "unknown page 'summary'"},
+         {{"report", "master", "#"}, 2, "", "wrong number of arguments"},
+         {{"report", "master", "#", "1x"}, 2, "", "ID must be a record number, not '1x'"},
+         {{"report", "master", "#", "6"}, 2, "", "the file has no record 6"},
+         {{"report", "status", "#", "--date", "2026-02-29T10:00:00"}, 2, "", "--date must be a real moment"},
+         {{"report", "status", "#", "--date", "2026-12-04 03:40:00"}, 2, "", "--date must be a real moment"},
+         {{"report", "status", "#", "--date"}, 2, "", "--date needs a value"},
+         {{"report", "status", "#", "--colour", "red"}, 2, "", "unknown option '--colour'"},
+         {{"report", "group", "Ann..ann@example.org"}, 2, "", "--out is required"},
+         {{"report", "group", "--out", "%"}, 2, "", "at least one ENTRY is needed"},
+         {{"report", "group", "--out", "%", "--date=2026-12-04T03:40:00", "A..a@example.org"}, 2, "", "neither"},
+         {{"report", "status", "%/gone.bcn"}, 1, "", "gone.bcn"},
+         {{"report", "status", "#", "--out", "%/no folder"}, 1, "",
+          "Could not save the file '%/no folder/Status Summary.htm': no such file or directory."}});
+    EXPECT_FALSE(fs::exists(folder.file("bad.bcy")));
+    EXPECT_EQ(readFile(file), kFile);
 }
 
-TEST_F(ToolTest, EveryCommandHasHelpAndTheProgramPassesItsExitCodeOn)
+TEST_F(ToolTest, EveryCommandAndPageHasHelpAndTheProgramPassesItsExitCodeOn)
 {
-    for (const char* command : {"check", "resave", "search", "delete", "encrypt", "decrypt", "export"})
-        EXPECT_THAT(tool({command, "--help"}).out, HasSubstr(std::string("Usage: brindlecase-tool ") + command));
-    EXPECT_THAT(tool({"--help"}).out, HasSubstr("Commands:"));
-    EXPECT_THAT(tool({"--help"}).out, HasSubstr("brindlecase-tool report master FILE ID"));
-    EXPECT_EQ(tool({"delete", "--help"}).code, 0);
+    for (const std::string command : {"check", "resave", "search", "delete", "encrypt", "decrypt", "export"})
+        EXPECT_THAT(tool({command, "--help"}).out, StartsWith("Usage: brindlecase-tool " + command + " FILE"));
+    for (const std::string page : {"master", "status", "group"})
+        EXPECT_THAT(tool({"report", page, "--help"}).out, StartsWith("Usage: brindlecase-tool report " + page + " "));
+    EXPECT_EQ(tool({"--help"}).code + tool({"delete", "--help"}).code + tool({"report", "-h"}).code, 0);
+    EXPECT_THAT(tool({"--help"}).out, AllOf(HasSubstr("Commands:"), HasSubstr("brindlecase-tool report master FILE ID")));
+    EXPECT_THAT(tool({"report", "--help"}).out, HasSubstr("report group --out DIR ENTRY..."));
     const std::string program = std::string(BRINDLECASE_TOOL) + " check ";
-    EXPECT_EQ(WEXITSTATUS(::system((program + "'" + name + "' >/dev/null").c_str())), 0);
+    EXPECT_EQ(WEXITSTATUS(::system((program + "'" + file.string() + "' >/dev/null").c_str())), 0);
     EXPECT_EQ(WEXITSTATUS(::system((program + "2>/dev/null").c_str())), 2);
 }
 
-// Record 1 a master named with a colon, 2 and 4 its sub records, 3 another master
-// without status whose name holds a slash and an accented letter.
-const std::string kReportFile = crlfLines({
-    "000010000001Open      Plan: 2026\xAC" "first",
-    "000010000002Ann\xAC" "ann@example.org",
-    "000020000101Seeds\xAC",
-    "000030000001          Caf\xE9/bar\xAC",
-    "000040000101Tools\xAC",
-});
-
-class ReportCommandTest : public ::testing::Test {
-protected:
-    TempFolder folder;
-    fs::path file = folder.write("notes.bcn", kReportFile);
-    fs::path out = folder.path() / "pages";
-    void SetUp() override { fs::create_directory(out); }
-};
-
-TEST_F(ReportCommandTest, MasterPageOfAMasterOrOfItsSubRecord)
+// Each page goes into --out or the current folder and its path is printed; the
+// date line shows --date; a sub record's ID gives its master's page.
+TEST_F(ToolTest, ReportPagesFromTheCommandLine)
 {
-    const ToolRun run = tool({"report", "master", file.string(), "1", "--date", "2026-12-04T03:40:00", "--out", out.string()});
-    ASSERT_EQ(run.code, 0) << run.err;
-    const fs::path page = out / "master_Plan  2026.htm";
-    EXPECT_EQ(run.out, page.string() + "\n");
-    const std::string bytes = readFile(page);
-    EXPECT_THAT(bytes, HasSubstr("\r\n\r\n- DATE: 04 December 2026, 03:40:00\r\n\r\n</font></p>\r\n\r\n"));
-    const auto seeds = bytes.find("height='48'><font face='Arial, Helvetica, sans-serif'>Seeds</font>");
-    const auto tools = bytes.find("height='48'><font face='Arial, Helvetica, sans-serif'>Tools</font>");
-    EXPECT_LT(seeds, tools);
-    EXPECT_NE(tools, std::string::npos);
+    fs::create_directory(folder.file("pages"));
+    folder.write("empty.bcn", "");
+    run({{{"report", "master", "#", "1", "--date", "2026-12-04T03:40:00", "--out", "%/pages"}, 0, "%/pages/master_Garden.htm\n"},
+         {{"report", "master", "#", "5", "--out=%/pages"}, 0, "%/pages/master_Caf\u00E9 bar.htm\n"}, // the last record
+         {{"report", "status", "#", "--date=2027-01-09T17:05:03", "--out=%/pages"}, 0, "%/pages/Status Summary.htm\n"},
+         {{"report", "status", "%/empty.bcn", "--out", "%/no folder"}, 0}}); // no records, no page
+    const std::string master = readFile(folder.file("pages/master_Garden.htm"));
+    EXPECT_THAT(master, HasSubstr("\r\n\r\n- DATE: 04 December 2026, 03:40:00\r\n\r\n</font></p>\r\n\r\n"));
+    EXPECT_THAT(master, HasSubstr("height='48'><font face='Arial, Helvetica, sans-serif'>Tomatoes</font>"));
+    EXPECT_THAT(readFile(folder.file("pages/Status Summary.htm")), AllOf(HasSubstr("- DATE: 09 January 2027, 17:05:03\r\n\r\n<table"),
+                                                                         HasSubstr("color='#000000'>NO STATUS </font></b>")));
 
-    fs::remove(page);
-    const ToolRun sub = tool({"report", "master", file.string(), "4", "--date=2026-12-04T03:40:00", "--out=" + out.string()});
-    ASSERT_EQ(sub.code, 0) << sub.err;
-    EXPECT_EQ(readFile(page), bytes);
-}
-
-// The name's "/" becomes a blank and its Windows-1252 letters UTF-8, in the file
-// name only; the page keeps the byte.
-TEST_F(ReportCommandTest, MasterFileNameIsUtf8WithoutSlash)
-{
-    const ToolRun run = tool({"report", "master", file.string(), "3", "--out", out.string()});
-    ASSERT_EQ(run.code, 0) << run.err;
-    const fs::path page = out / "master_Caf\u00E9 bar.htm";
-    EXPECT_EQ(run.out, page.string() + "\n");
-    EXPECT_THAT(readFile(page), HasSubstr("MASTER RECORD: Caf\xE9/bar</font>"));
-}
-
-TEST_F(ReportCommandTest, StatusSummaryAndAnEmptyStore)
-{
-    const ToolRun run = tool({"report", "status", file.string(), "--date", "2027-01-09T17:05:03", "--out", out.string()});
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, (out / "Status Summary.htm").string() + "\n");
-    const std::string bytes = readFile(out / "Status Summary.htm");
-    EXPECT_THAT(bytes, HasSubstr("- DATE: 09 January 2027, 17:05:03\r\n\r\n<table"));
-    EXPECT_THAT(bytes, HasSubstr("<font face='Arial, Helvetica, sans-serif'>OPEN        </font></div>\r\n\r\n"));
-    EXPECT_THAT(bytes, HasSubstr("color='#000000'>NO STATUS </font></b>"));
-
-    // Without --out the page goes into the current folder.
+    // The group's entries come in UTF-8 and go into the page in Windows-1252; a
+    // relative folder is made absolute for the picture.
     const fs::path before = fs::current_path();
     fs::current_path(folder.path());
-    EXPECT_EQ(tool({"report", "status", file.string()}).out, folder.file("Status Summary.htm").string() + "\n");
+    run({{{"report", "master", "#", "2", "--date=2026-12-04T03:40:00"}, 0, "%/master_Garden.htm\n"},
+         {{"report", "group", "--out", "./pages", "B\u00F8b..bob@example.org", "Ann..ann@example.org"}, 0,
+          "%/pages/emailGroup.htm\n"}});
     fs::current_path(before);
-
-    const fs::path empty = folder.write("empty.bcn", "");
-    fs::remove(out / "Status Summary.htm");
-    const ToolRun none = tool({"report", "status", empty.string(), "--out", out.string()});
-    EXPECT_EQ(none.code, 0);
-    EXPECT_EQ(none.out, "");
-    EXPECT_TRUE(fs::is_empty(out));
-}
-
-// The entries come in UTF-8 and go into the page in Windows-1252; a relative
-// folder is made absolute for the picture.
-TEST_F(ReportCommandTest, GroupPageFromTheCommandLine)
-{
-    const fs::path before = fs::current_path();
-    fs::current_path(folder.path());
-    const ToolRun run = tool({"report", "group", "--out", "./pages", "B\u00F8b..bob@example.org", "Ann..ann@example.org"});
-    fs::current_path(before);
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out, (out / "emailGroup.htm").string() + "\n");
-    const std::string bytes = readFile(out / "emailGroup.htm");
-    EXPECT_THAT(bytes, HasSubstr("<p><a href='mailto:bob@example.org;ann@example.org'><img src='file:" + out.string()
-                                 + "/email.JPG' width='87'"));
-    EXPECT_THAT(bytes, HasSubstr("color='#CCCCCC'>B\xF8" "b</font></td>"));
-}
-
-TEST_F(ReportCommandTest, UsageErrorsLoadErrorsAndWriteErrors)
-{
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"report"},
-             {"report", "summary", file.string()},
-             {"report", "master", file.string()},
-             {"report", "master", file.string(), "x1"},
-             {"report", "master", file.string(), "9"},
-             {"report", "status", file.string(), "--date", "2026-02-29T10:00:00"},
-             {"report", "status", file.string(), "--date", "2026-12-04 03:40:00"},
-             {"report", "status", file.string(), "--date"},
-             {"report", "status", file.string(), "--colour", "red"},
-             {"report", "group", "Ann..ann@example.org"},
-             {"report", "group", "--out", out.string()},
-         }) {
-        const ToolRun run = tool(args);
-        EXPECT_EQ(run.code, 2) << args.back();
-        EXPECT_EQ(run.out, "") << args.back();
-        EXPECT_THAT(run.err, HasSubstr("Usage:")) << args.back();
-    }
-    const ToolRun missing = tool({"report", "status", (folder.path() / "gone.bcn").string()});
-    EXPECT_EQ(missing.code, 1);
-    EXPECT_THAT(missing.err, HasSubstr("gone.bcn"));
-
-    const ToolRun unwritable = tool({"report", "status", file.string(), "--out", (folder.path() / "no folder").string()});
-    EXPECT_EQ(unwritable.code, 1);
-    EXPECT_EQ(unwritable.out, "");
-    EXPECT_THAT(unwritable.err, StartsWith("Could not save the file '" + (folder.path() / "no folder" / "Status Summary.htm").string()
-                                           + "': no such file or directory."));
-}
-
-TEST_F(ReportCommandTest, HelpForEachPage)
-{
-    for (const std::string page : {"master", "status", "group"})
-        EXPECT_THAT(tool({"report", page, "--help"}).out, StartsWith("Usage: brindlecase-tool report " + page + " "));
-    EXPECT_THAT(tool({"report", "--help"}).out, HasSubstr("report group --out DIR ENTRY..."));
+    EXPECT_EQ(readFile(folder.file("master_Garden.htm")), master);
+    const std::string group = readFile(folder.file("pages/emailGroup.htm"));
+    EXPECT_THAT(group, HasSubstr("<p><a href='mailto:bob@example.org;ann@example.org'><img src='file:" + dir
+                                 + "/pages/email.JPG' width='87'"));
+    EXPECT_THAT(group, HasSubstr("color='#CCCCCC'>B\xF8" "b</font></td>"));
 }
 
 } // namespace
