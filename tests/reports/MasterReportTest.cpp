@@ -10,24 +10,7 @@ namespace {
 
 const reports::DateTime kMoment{2026, 12, 4, 3, 40, 0};
 
-// The page head with the date above, the blank line after every line included.
-const std::string kHead = R"PAGE(<html>
-
-<head>
-
-<title>Brindlecase</title>
-
-<meta http-equiv='Content-Type' content='text/html; charset=iso-8859-1'>
-
-</head>
-
-<body bgcolor='#FFFFFF' text='#000000'>
-
-<p><font face='Arial, Helvetica, sans-serif' size='2'>BRINDLECASE - your desktop organiser
-
-- DATE: 04 December 2026, 03:40:00
-
-</font></p>
+const std::string kHead = reportTop("04 December 2026, 03:40:00") + R"PAGE(</font></p>
 
 <table width='99%' border='1' cellspacing='1' cellpadding='1'>
 
@@ -232,8 +215,8 @@ protected:
 };
 
 // Three e-mails and one folder on the master; a sub record whose web list is the
-// longest; a sub record without any line break; a master that is not reported.
-TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecords)
+// longest; a sub record without any line break, after another master's sub record.
+TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecordsInStoreOrder)
 {
     const int plan = addMaster(state, "Open", "Plan: 2026\xAC" "first & <b>line</b>\xAC\xAC" "last");
     for (const char* mail : {"Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Cy\xAC" "cy@example.org"})
@@ -243,10 +226,11 @@ TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecords)
     state.Records[seeds].Folders.push_back("Box\xAC" "/home/me/box");
     state.Records[seeds].WebLinks.push_back("Shop\xAC" "https://shop.example/?a=1&b=2");
     state.Records[seeds].WebLinks.push_back("Map\xAC" "https://map.example");
-    addMaster(state, "Done", "Other\xAC");
+    addSub(state, addMaster(state, "Done", "Other\xAC"), "Not mine\xAC");
     addSub(state, plan, "Tools");
+    const auto subItems = reports::subItemList(state.Records, plan);
+    EXPECT_EQ(subItems, (std::vector<std::string>{"2,Seeds: spring", "5,Tools", ""})); // one empty slot after
 
-    const std::string page = reports::masterReport(state.Records, plan, {"2,Seeds: spring", "4,Tools", ""}, kMoment);
     const std::string expected = kHead
         + masterSectionTop("Plan  2026", "Open      ", "                  first & <b>line</b> <br>\n\n                   <br>\n\n"
                                                       "                  last <br>\n\n")
@@ -255,44 +239,25 @@ TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecords)
         + kSectionEnd + subSectionTop("Seeds: spring", "                  buy early <br>\n\n")
         + gridRow({}, {"Box", "/home/me/box"}, {}, {"Shop", "https://shop.example/?a=1&b=2"})
         + gridRow({}, {}, {}, {"Map", "https://map.example"}) + kSectionEnd + subSectionTop("Tools", "") + kSectionEnd + kTail;
-    EXPECT_EQ(page, crlfPage(expected));
-}
-
-// No links: the four column heads and no grid row; no sub records: one section.
-// A name followed by one mark gives one empty note line; a status is written as
-// stored, trailing blanks and all; Windows-1252 bytes pass unchanged.
-TEST_F(MasterReportTest, RecordWithoutLinksOrSubRecords)
-{
-    const int only = addMaster(state, "", "Caf\xE9\xAC");
-    EXPECT_EQ(reports::masterReport(state.Records, only, {""}, kMoment),
-              crlfPage(kHead + masterSectionTop("Caf\xE9", "          ", "                   <br>\n\n") + kSectionEnd + kTail));
+    EXPECT_EQ(reports::masterReport(state.Records, plan, subItems, kMoment), crlfPage(expected));
 }
 
 // An entry without a mark is all description with an empty target; an entry that
-// is the mark alone is a link with empty href and text; an empty entry is an
-// empty cell. Sub-item entries that name no record are passed over.
+// is the mark alone is a link with empty href and text; an empty entry is an empty
+// cell. Sub-item entries that name no record are passed over. A name followed by
+// one mark gives one empty note line; an empty status is written as its ten blanks;
+// Windows-1252 bytes pass unchanged.
 TEST_F(MasterReportTest, OddLinkEntriesAndSubItems)
 {
-    const int m = addMaster(state, "x", "M\xAC");
+    const int m = addMaster(state, "", "Caf\xE9\xAC");
     for (const char* file : {"no mark", "\xAC", ""})
         state.Records[m].Files.push_back(file);
     state.Records[m].WebLinks.push_back("a\xAC" "b\xAC" "c");
     const std::string page = reports::masterReport(state.Records, m, {"9,Gone", "x,Bad", "", ""}, kMoment);
-    const std::string expected = kHead + masterSectionTop("M", "x         ", "                   <br>\n\n")
+    const std::string expected = kHead + masterSectionTop("Caf\xE9", "          ", "                   <br>\n\n")
         + gridRow({}, {}, {"no mark", ""}, {"a", "b\xAC" "c"}) + gridRow({}, {}, {"", ""}, {}) + gridRow({}, {}, {}, {})
         + kSectionEnd + kTail;
     EXPECT_EQ(page, crlfPage(expected));
-}
-
-// Sub records are listed in store order wherever they stand, with one empty slot after.
-TEST_F(MasterReportTest, SubItemListFollowsStoreOrderWithOneEmptySlot)
-{
-    const int a = addMaster(state, "", "A\xAC");
-    addMaster(state, "", "B\xAC");
-    addSub(state, 2, "Not mine\xAC");
-    addSub(state, a, "Late, but mine\xAC" "note");
-    EXPECT_EQ(reports::subItemList(state.Records, a), (std::vector<std::string>{"4,Late, but mine", ""}));
-    EXPECT_EQ(reports::subItemList(state.Records, 2), (std::vector<std::string>{"3,Not mine", ""}));
 }
 
 // Colons and slashes become blanks and the name becomes UTF-8; 255 bytes at most
@@ -305,16 +270,15 @@ TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndALongNameIsCutBetweenC
     EXPECT_EQ(reports::reportName(state.Records, m), "Plan  2026/27 caf\xE9 \x80");
     EXPECT_EQ(reports::masterReportFileName(reports::reportName(state.Records, m)), "master_Plan  2026 27 caf\u00E9 \u20AC.htm");
     const std::string a242(242, 'a'), a243(243, 'a');
-    const std::pair<std::string, std::string> cut[] = {
-        {"", ""}, {std::string(300, 'a'), std::string(244, 'a')}, {a243 + "\xE9\xE9", a243},
-        {a242 + "\xE9", a242 + "\u00E9"}, {a242 + "\x80", a242},
-    };
-    for (const auto& [name, kept] : cut)
-        EXPECT_EQ(reports::masterReportFileName(name), "master_" + kept + ".htm") << name.size();
     std::string euros; // three bytes each in UTF-8: 81 fit
     for (int i = 0; i < 81; ++i)
         euros += "\u20AC";
-    EXPECT_EQ(reports::masterReportFileName(std::string(100, '\x80')), "master_" + euros + ".htm");
+    const std::pair<std::string, std::string> cut[] = {
+        {"", ""}, {std::string(300, 'a'), std::string(244, 'a')}, {a243 + "\xE9\xE9", a243},
+        {a242 + "\xE9", a242 + "\u00E9"}, {a242 + "\x80", a242}, {std::string(100, '\x80'), euros},
+    };
+    for (const auto& [name, kept] : cut)
+        EXPECT_EQ(reports::masterReportFileName(name), "master_" + kept + ".htm") << name.size();
 }
 
 } // namespace

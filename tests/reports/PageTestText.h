@@ -10,13 +10,24 @@ namespace testing_support {
 inline std::string crlfPage(std::string_view text)
 {
     std::string page;
-    for (char c : text) {
-        if (c == '\n')
-            page += "\r\n";
-        else
-            page += c;
-    }
+    for (char c : text)
+        page += c == '\n' ? std::string_view("\r\n") : std::string_view(&c, 1);
     return page;
+}
+
+// Every page starts with this head; the organiser's own reports go on with the
+// white body, the program's name and the date the report was made.
+inline std::string pageTop(const std::string& title)
+{
+    return "<html>\n\n<head>\n\n<title>" + title + "</title>\n\n"
+           "<meta http-equiv='Content-Type' content='text/html; charset=iso-8859-1'>\n\n</head>\n\n";
+}
+
+inline std::string reportTop(const std::string& date)
+{
+    return pageTop("Brindlecase") + "<body bgcolor='#FFFFFF' text='#000000'>\n\n"
+        + "<p><font face='Arial, Helvetica, sans-serif' size='2'>BRINDLECASE - your desktop organiser\n\n- DATE: " + date
+        + "\n\n";
 }
 
 } // namespace testing_support

@@ -1,4 +1,5 @@
 #include "store/Cp1252.h"
+#include "store/PasswordRules.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +29,11 @@ char16_t chartCodePoint(int byte)
 // becomes its chart byte, all the others "?".
 TEST(Cp1252, EveryByteAndEveryCodePointFollowTheChart)
 {
-    for (int b = 0; b < 256; ++b)
-        EXPECT_EQ(cp1252ToUtf16(std::string(1, static_cast<char>(b))), std::u16string(1, chartCodePoint(b))) << b;
     std::map<char16_t, char> byteOf;
-    for (int b = 0; b < 256; ++b)
+    for (int b = 0; b < 256; ++b) {
+        EXPECT_EQ(cp1252ToUtf16(std::string(1, static_cast<char>(b))), std::u16string(1, chartCodePoint(b))) << b;
         byteOf[chartCodePoint(b)] = static_cast<char>(b);
+    }
     std::u16string everything;
     std::string expected;
     for (char32_t code = 1; code < 0x10000; ++code) {
@@ -43,23 +44,55 @@ TEST(Cp1252, EveryByteAndEveryCodePointFollowTheChart)
     }
     EXPECT_EQ(utf16ToCp1252(everything), expected);
     EXPECT_EQ(utf16ToCp1252(u"\U0001F600x"), "?x");
-}
-
-TEST(Cp1252, Utf8TextIsReadAndWrittenThroughTheSameChart)
-{
     EXPECT_EQ(cp1252ToUtf8("\xAC\x80\x8A\x9F\xE9\x81 a"), "\u00AC\u20AC\u0160\u0178\u00E9\u0081 a");
-    EXPECT_EQ(utf8ToCp1252("\u20AC caf\u00E9 \u2013 \u2122"), "\x80 caf\xE9 \x96 \x99");
-    EXPECT_EQ(utf8ToCp1252("a\u4E2Db \u0080\u009E"), "a?b ??");
-    EXPECT_EQ(utf8ToCp1252("\xF0\x9F\x98\x80!"), "?!");
-    EXPECT_EQ(utf8ToCp1252("bad \xC3 end"), "bad ? end");
-    EXPECT_EQ(utf8ToCp1252("cut \xE2\x82"), "cut ??");
+    EXPECT_EQ(utf8ToCp1252("\u20AC caf\u00E9 \u2013 \u2122 a\u4E2Db \u0080\u009E \xF0\x9F\x98\x80!"), "\x80 caf\xE9 \x96 \x99 a?b ?? ?!");
+    EXPECT_EQ(utf8ToCp1252("bad \xC3 end, cut \xE2\x82"), "bad ? end, cut ??");
 }
 
-TEST(Cp1252, LowerCaseCoversTheLettersOfTheCodePageOnly)
+// Small letters a-z and 0xE0-0xFE (not 0xF7) are their capitals moved up by 0x20;
+// 0x9A 0x9C 0x9E 0xFF pair with 0x8A 0x8C 0x8E 0x9F; no other byte changes case.
+TEST(Cp1252, UpperAndLowerCaseCoverTheLettersOfTheCodePageOnly)
 {
-    EXPECT_EQ(toLowerCp1252("GARDEN Gar 09-!@[`{"), "garden gar 09-!@[`{");
-    EXPECT_EQ(toLowerCp1252("\xC0\xC9\xD6\xD7\xD8\xDE\xDF\xFF"), "\xE0\xE9\xF6\xD7\xF8\xFE\xDF\xFF");
-    EXPECT_EQ(toLowerCp1252("\x8A\x8C\x8E\x9F\x9A\x80\xAC\xBF"), "\x9A\x9C\x9E\xFF\x9A\x80\xAC\xBF");
+    const std::map<int, int> others = {{0x9A, 0x8A}, {0x9C, 0x8C}, {0x9E, 0x8E}, {0xFF, 0x9F}};
+    std::string every, upper, lower;
+    for (int c = 0; c < 256; ++c)
+        every += static_cast<char>(c);
+    upper = lower = every;
+    for (int c = 0; c < 256; ++c) {
+        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) {
+            upper[c] = static_cast<char>(c - 0x20);
+            lower[c - 0x20] = static_cast<char>(c);
+        }
+    }
+    for (const auto& [small, capital] : others) {
+        upper[small] = static_cast<char>(capital);
+        lower[capital] = static_cast<char>(small);
+    }
+    EXPECT_EQ(toUpperCp1252(every), upper);
+    EXPECT_EQ(toLowerCp1252(every), lower);
+}
+
+// Every character of the code page may be used in a password: ASCII, the 27 it
+// places at 0x80 to 0x9F, Latin-1 letters and signs, and the five undefined places
+// kept as C1 controls. Others are named once each, in order; C1 controls that the
+// code page uses for other characters do not fit.
+TEST(PasswordRules, TheRefusalNamesEachCharacterOutsideTheCodePageOnce)
+{
+    std::string usable = "\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D\u2018\u2019"
+                         "\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178"
+                         "\u00A0\u00A3\u00C6\u00DF\u00E9\u00F1\u00FC\u00FF\u0081\u008D\u008F\u0090\u009D";
+    for (int c = 1; c < 0x80; ++c)
+        usable += static_cast<char>(c);
+    EXPECT_EQ(charactersOutsideCp1252(usable), "");
+    EXPECT_EQ(newPasswordProblem("Gr\u00FC\u00DFe \u20AC 5?"), "");
+    EXPECT_EQ(charactersOutsideCp1252("\u0416a\u03A9\u0416\u4E2D\u0151 x\U0001F511y \u0080\u0099"),
+              "\u0416\u03A9\u4E2D\u0151\U0001F511\u0080\u0099");
+    EXPECT_EQ(charactersOutsideCp1252(std::string("a\xFF" "b", 3)), "\uFFFD");
+    EXPECT_EQ(newPasswordProblem("\u041F\u0430\u0440\u043E\u043B\u044C 1"),
+              "The password cannot hold \"\u041F\u0430\u0440\u043E\u043B\u044C\". A password may use the letters A to Z "
+              "and a to z, the digits, blanks, punctuation marks and the accented letters of Western European "
+              "languages (such as \u00E9, \u00F1, \u00FC, \u00DF, \u00E5): the characters of the Windows-1252 code "
+              "page.");
 }
 
 } // namespace

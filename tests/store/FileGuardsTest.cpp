@@ -10,15 +10,20 @@
 #include "support/StoreFixtures.h"
 #include "support/TempFolder.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <set>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 using namespace store;
 using namespace testing_support;
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 namespace fs = std::filesystem;
 
 namespace {
@@ -74,14 +79,9 @@ TEST(HostileFiles, OnlyARegularFileWithinTheLimitIsReadAndNothingOnDiskChanges)
     EXPECT_EQ(names(folder.path()), before);
     // A file that says it is empty and is not (as the system's own files do) is read
     // only up to the limit.
-    try {
-        readWholeFile("/proc/self/status", 64);
-        ADD_FAILURE() << "read past its limit";
-    } catch (const StoreError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Could not read the file '/proc/self/status': it grew past 64 bytes while it was read, more than the "
-                  "file can hold.");
-    }
+    EXPECT_EQ(std::string(storeErrorOf([] { readWholeFile("/proc/self/status", 64); }).what()),
+              "Could not read the file '/proc/self/status': it grew past 64 bytes while it was read, more than the "
+              "file can hold.");
 }
 
 TEST(DiskStampTest, TheHashIsTheSameHoweverTheBytesArriveAndTellsContentsApart)
@@ -171,6 +171,91 @@ TEST(DataFileLockTest, OnlyOldUnfinishedSavesOfTheFileAreRemoved)
     removeStaleSaves(data);
     EXPECT_EQ(names(folder.path()), (std::set<std::string>{".notes.bcn.Ab3xQzz.saving", ".notes.bcn.Cd4yRw.saving",
                                                            ".other.bcn.Ab3xQz.saving", "notes.bcn"}));
+}
+
+// Lets the process write at most `bytes` bytes into any one file, the way a disk
+// that fills up refuses the rest; the old limit comes back at the end of the scope.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const rlimit limited{bytes, previous.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, handler);
+    }
+    void (*handler)(int);
+    rlimit previous{};
+};
+
+class SafeWriteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        state.DataFilePath = folder.file("work.bcn");
+        // Big enough to take several buffer flushes on its way to the disk.
+        for (int i = 0; i < 3000; ++i)
+            addSub(state, addMaster(state, "Open", "Master " + std::to_string(i) + "\xAC" + std::string(400, 'n')),
+                   "Sub\xAC" + std::string(500, 's'));
+        SaveDataFile(state);
+        original = readFile(state.DataFilePath);
+        ASSERT_GT(original.size(), 2u << 20);
+    }
+    // The message of a save that must fail, after which the old file is there as it
+    // was, and nothing beside it.
+    std::string failedSave(const std::function<void()>& save)
+    {
+        const StoreError error = storeErrorOf(save);
+        EXPECT_EQ(error.kind(), ErrorKind::File);
+        EXPECT_EQ(readFile(folder.file("work.bcn")), original);
+        EXPECT_EQ(names(folder.path()), std::set<std::string>{"work.bcn"});
+        return error.what();
+    }
+
+    TempFolder folder;
+    AppState state;
+    std::string original;
+};
+
+TEST_F(SafeWriteTest, ASaveOrDeleteThatFailsPartWayLeavesTheOldFileAndTheStore)
+{
+    state.Records[1].Content = "Changed\xAC";
+    {
+        FileSizeLimit limit(3 << 19); // fails after the first 1.5 MiB reach the disk
+        EXPECT_THAT(failedSave([&] { SaveDataFile(state); }), AllOf(HasSubstr(state.DataFilePath.string()), HasSubstr("too large")));
+        EXPECT_EQ(upperBound(state.Records), 6000);
+        EXPECT_EQ(state.Records[1].Content, "Changed\xAC");
+        EXPECT_FALSE(state.OutStream);
+        state.CurrentMaster = 1; // a delete fails the same way and deletes nothing
+        failedSave([&] { DeleteAndReload(state); });
+        EXPECT_EQ(state.Records[2].Parent, 1);
+    }
+    // Once the cause is gone the same save goes through.
+    SaveDataFile(state);
+    EXPECT_THAT(readFile(state.DataFilePath), HasSubstr("Changed\xAC"));
+}
+
+TEST_F(SafeWriteTest, AReplacedFileKeepsItsModeAndAReadOnlyFileOrVanishedFolderIsRefused)
+{
+    for (const auto mode : {fs::perms(0644), fs::perms(0640)}) {
+        fs::permissions(state.DataFilePath, mode);
+        SaveDataFile(state);
+        EXPECT_EQ(fs::status(state.DataFilePath).permissions(), mode);
+    }
+    fs::permissions(state.DataFilePath, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(failedSave([&] { SaveDataFile(state); }),
+              "Could not save the file '" + state.DataFilePath.string() + "': the file is read-only.");
+    fs::permissions(state.DataFilePath, fs::perms(0644));
+    state.DataFilePath = folder.file("gone") / "work.bcn";
+    EXPECT_EQ(failedSave([&] { SaveDataFile(state); }),
+              "Could not save the file '" + state.DataFilePath.string() + "': no such file or directory.");
+    // Settings and copies are written the same safe way.
+    const FileSizeLimit limit(4);
+    failedSave([&] { writeSettings(folder.file("work.bcn"), Settings{}); });
+    failedSave([&] { CopyDataFile(state, folder.file("BackUp_work.bcn")); });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "support/StoreFixtures.h"
 
+#include <gtest/gtest.h>
+
 namespace testing_support {
 
 int addMaster(store::AppState& state, std::string status, std::string content)
@@ -18,6 +20,17 @@ int addSub(store::AppState& state, int master, std::string content)
     record.Parent = static_cast<std::int16_t>(master);
     record.Content = std::move(content);
     return record.Id;
+}
+
+store::StoreError storeErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const store::StoreError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error was raised";
+    return store::StoreError(store::ErrorKind::InvalidArgument, "(none)");
 }
 
 void openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted,

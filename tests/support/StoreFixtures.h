@@ -2,7 +2,9 @@
 
 #include "store/AppState.h"
 #include "store/DataFile.h"
+#include "store/StoreError.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,9 @@ public:
     std::vector<std::string> causes;
     std::vector<std::string> warnings;
 };
+
+// The StoreError `action` raises; a test failure when it raises none.
+store::StoreError storeErrorOf(const std::function<void()>& action);
 
 // Opens `path` into a fresh state the way the start window does.
 void openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted = false,
