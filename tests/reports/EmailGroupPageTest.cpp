@@ -14,25 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string kTop = pageTop("email group") + R"PAGE(<body bgcolor='#333333' text='#000000' leftmargin='10' topmargin='5' marginwidth='0' marginheight='0'>
+const std::string kTop = pageTop("email group")
+    + "<body bgcolor='#333333' text='#000000' leftmargin='10' topmargin='5' marginwidth='0' marginheight='0'>\n\n";
 
-)PAGE";
-
-const std::string kEnd = R"PAGE(  <tr>
-
-    <td colspan='2'>
-
-      <hr>
-
-    </td>
-
-</table>
-
-</body>
-
-</html>
-
-)PAGE";
+const std::string kEnd = spaced({"  <tr>", "    <td colspan='2'>", "      <hr>", "    </td>", "</table>", "</body>", "</html>"});
 
 std::string pictureLink(const std::string& mail, const std::string& picture)
 {

@@ -10,186 +10,62 @@ namespace {
 
 const reports::DateTime kMoment{2026, 12, 4, 3, 40, 0};
 
-const std::string kHead = reportTop("04 December 2026, 03:40:00") + R"PAGE(</font></p>
+const std::string kHead = reportTop("04 December 2026, 03:40:00")
+    + spaced({"</font></p>", "<table width='99%' border='1' cellspacing='1' cellpadding='1'>"});
 
-<table width='99%' border='1' cellspacing='1' cellpadding='1'>
-
-)PAGE";
-
-const std::string kTail = R"PAGE(</table>
-
-<p>&nbsp;</p>
-
-</body>
-
-</html>
-
-)PAGE";
+const std::string kTail = spaced({"</table>", "<p>&nbsp;</p>", "</body>", "</html>"});
 
 // The end of every section, after its grid rows.
-const std::string kSectionEnd = R"PAGE(            </table>
+const std::string kSectionEnd = spaced({"            </table>", "          </td>", "        </tr>", "        <tr>",
+                                        "          <td>&nbsp;</td>", "        </tr>", "      </table>", "    </td>", "  </tr>"});
 
-          </td>
+// The head of every section: its icon and name, up to the name itself.
+std::string sectionHead(std::string_view icon)
+{
+    return spaced({"<tr>", "    <td>", "      <table width='100%' border='0' cellspacing='0' cellpadding='0'>", "        <tr>"})
+        + std::string(icon);
+}
 
-        </tr>
-
-        <tr>
-
-          <td>&nbsp;</td>
-
-        </tr>
-
-      </table>
-
-    </td>
-
-  </tr>
-
-)PAGE";
+// The link grid's table and its four column heads, with the pictures of the section.
+std::string gridHeads(const char* mails, const char* folders, const char* files, const char* web)
+{
+    std::string heads = spaced({"            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>"});
+    for (const auto& [icon, alt] : {std::pair{mails, "emails"}, {folders, "folders"}, {files, "files"}, {web, "web"}})
+        heads += "                <td width='25%'><img src='" + std::string(icon)
+            + (icon == web ? "' width='44' height='47'" : "' width='48' height='48'") + " alt='" + alt + "'></td>\n\n";
+    return heads + "              </tr>\n\n";
+}
 
 std::string masterSectionTop(const std::string& heading, const std::string& status, const std::string& noteLines)
 {
-    return R"PAGE(<tr>
-
-    <td>
-
-      <table width='100%' border='0' cellspacing='0' cellpadding='0'>
-
-        <tr>
-
-          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'></font></b>
-
-<table width='99%' border='0' cellspacing='0' cellpadding='0'><tr>
-
-                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif'>MASTER RECORD: )PAGE"
-        + heading + R"PAGE(</font></font></b> </td>
-
-          </tr>
-
-        </table>
-
-      </td></tr>
-
-          <td>
-
-            <hr>
-
-          </td>
-
-        </tr>
-
-        <tr>
-
-          <td bgcolor='#FFFFFF'>
-
-            <p><font face='Arial, Helvetica, sans-serif' color='#666666'>
-
-                  <center><b>STATUS:)PAGE"
-        + status + R"PAGE(</b></center><br>
-
-)PAGE" + noteLines
-        + R"PAGE(             </font></p>
-
-          </td>
-
-        </tr>
-
-        <tr>
-
-          <td>
-
-            <hr>
-
-          </td>
-
-        </tr>
-
-        <tr>
-
-          <td>
-
-            <table width='99%' border='0' cellspacing='0' cellpadding='0'>
-
-              <tr>
-
-                <td width='25%'><img src='Address-Book-icon.jpg' width='48' height='48' alt='emails'></td>
-
-                <td width='25%'><img src='Briefcase-icon.jpg' width='48' height='48' alt='folders'></td>
-
-                <td width='25%'><img src='Folder-Dossier-Win-SZ-icon.jpg' width='48' height='48' alt='files'></td>
-
-                <td width='25%'><img src='web.gif' width='44' height='47' alt='web'></td>
-
-              </tr>
-
-)PAGE";
+    return sectionHead("          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'>"
+                       "</font></b>\n\n<table width='99%' border='0' cellspacing='0' cellpadding='0'><tr>\n\n"
+                       "                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif'>MASTER RECORD: ")
+        + heading
+        + spaced({"</font></font></b> </td>", "          </tr>", "        </table>", "      </td></tr>", "          <td>",
+                  "            <hr>", "          </td>", "        </tr>", "        <tr>", "          <td bgcolor='#FFFFFF'>",
+                  "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
+        + "                  <center><b>STATUS:" + status + "</b></center><br>\n\n" + noteLines
+        + spaced({"             </font></p>", "          </td>", "        </tr>", "        <tr>", "          <td>",
+                  "            <hr>", "          </td>", "        </tr>", "        <tr>", "          <td>"})
+        + gridHeads("Address-Book-icon.jpg", "Briefcase-icon.jpg", "Folder-Dossier-Win-SZ-icon.jpg", "web.gif");
 }
 
 std::string subSectionTop(const std::string& name, const std::string& noteLines)
 {
-    return R"PAGE(<tr>
-
-    <td>
-
-      <table width='100%' border='0' cellspacing='0' cellpadding='0'>
-
-        <tr>
-
-          <td colspan='2'><b><font color='#000000'><img src='Bloc-Notes-SZ-icon.jpg' width='48' height='48'><font face='Arial, Helvetica, sans-serif'>)PAGE"
-        + name + R"PAGE(</font></font></b> </td>
-
-        </tr>
-
-        <tr>
-
-         <td colspan='2' bgcolor='#000000' height='2'></td>
-
-        </tr>
-
-        <tr>
-
-          <td bgcolor='#FFFFFF' width='4%'>
-
-            <p><font face='Arial, Helvetica, sans-serif' color='#666666'> <br>
-
-              </font></p>
-
-          </td>
-
-          <td bgcolor='#FFFFFF' width='96%'><font face='Arial, Helvetica, sans-serif' color='#666666'>
-
-)PAGE" + noteLines
-        + R"PAGE(            </font></td>
-
-        </tr>
-
-        <tr>
-
-          <td>
-
-          </td>
-
-        </tr>
-
-        <tr>
-
-          <td colspan='2' width='99%'>
-
-            <table width='99%' border='0' cellspacing='0' cellpadding='0'>
-
-              <tr>
-
-                <td width='25%'><img src='User-icon.jpg' width='48' height='48' alt='emails'></td>
-
-                <td width='25%'><img src='Folder-Documents-icon.jpg' width='48' height='48' alt='folders'></td>
-
-                <td width='25%'><img src='Folder-Public-icon.jpg' width='48' height='48' alt='files'></td>
-
-                <td width='25%'><img src='Folder-Web-icon.jpg' width='44' height='47' alt='web'></td>
-
-              </tr>
-
-)PAGE";
+    return sectionHead("          <td colspan='2'><b><font color='#000000'><img src='Bloc-Notes-SZ-icon.jpg' width='48' "
+                       "height='48'><font face='Arial, Helvetica, sans-serif'>")
+        + name
+        + spaced({"</font></font></b> </td>", "        </tr>", "        <tr>",
+                  "         <td colspan='2' bgcolor='#000000' height='2'></td>", "        </tr>", "        <tr>",
+                  "          <td bgcolor='#FFFFFF' width='4%'>",
+                  "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'> <br>", "              </font></p>",
+                  "          </td>",
+                  "          <td bgcolor='#FFFFFF' width='96%'><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
+        + noteLines
+        + spaced({"            </font></td>", "        </tr>", "        <tr>", "          <td>", "          </td>", "        </tr>",
+                  "        <tr>", "          <td colspan='2' width='99%'>"})
+        + gridHeads("User-icon.jpg", "Folder-Documents-icon.jpg", "Folder-Public-icon.jpg", "Folder-Web-icon.jpg");
 }
 
 // One row of the link grid: an e-mail cell (25%) and three others (24%), each a

@@ -15,6 +15,17 @@ inline std::string crlfPage(std::string_view text)
     return page;
 }
 
+// Lines of a page, each followed by a blank line (spaced) or not (packed).
+inline std::string joinedLines(std::initializer_list<std::string_view> lines, std::string_view end)
+{
+    std::string text;
+    for (std::string_view line : lines)
+        text.append(line).append(end);
+    return text;
+}
+inline std::string spaced(std::initializer_list<std::string_view> lines) { return joinedLines(lines, "\n\n"); }
+inline std::string packed(std::initializer_list<std::string_view> lines) { return joinedLines(lines, "\n"); }
+
 // Every page starts with this head; the organiser's own reports go on with the
 // white body, the program's name and the date the report was made.
 inline std::string pageTop(const std::string& title)

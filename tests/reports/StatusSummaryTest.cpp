@@ -23,90 +23,28 @@ const std::string kDone = blanked("DONE", 8);
 
 // The report head without the "</font></p>" after its date, then the summary table
 // up to its header row: every line followed by a blank line.
-const std::string kTop = reportTop("09 January 2027, 17:05:03") + R"PAGE(<table width='99%' border='0' cellspacing='1' cellpadding='1' height='592'>
-
-  <tr>
-
-    <td height='314'>
-
-      <table width='100%' border='0' cellspacing='0' cellpadding='0' height='282'>
-
-        <tr>
-
-          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'></font></b>
-
-            <table width='99%' border='0' cellspacing='0' cellpadding='0'>
-
-              <tr>
-
-                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>STATUS
-
-                  SUMMARY INFORMATION: </font></font></b></td>
-
-              </tr>
-
-            </table>
-
-          </td>
-
-        </tr>
-
-        <td>
-
-          <hr>
-
-        </td>
-
-        </tr>
-
-        <tr>
-
-          <td bgcolor='#FFFFFF' height='39'>
-
-            <table width='99%' border='0' cellspacing='0' cellpadding='0'>
-
-              <tr>
-
-                <td>
-
-                  <div align='center'><b><font face='Arial, Helvetica, sans-serif'>STATUS</font></b></div>
-
-                </td>
-
-                <td><b><font face='Arial, Helvetica, sans-serif'>MASTER RECORD
-
-                  COUNT</font></b></td>
-
-              </tr>
-
-)PAGE";
+const std::string kTop = reportTop("09 January 2027, 17:05:03")
+    + spaced({"<table width='99%' border='0' cellspacing='1' cellpadding='1' height='592'>", "  <tr>", "    <td height='314'>",
+              "      <table width='100%' border='0' cellspacing='0' cellpadding='0' height='282'>", "        <tr>",
+              "          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'></font></b>",
+              "            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>",
+              "                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>STATUS",
+              "                  SUMMARY INFORMATION: </font></font></b></td>", "              </tr>", "            </table>",
+              "          </td>", "        </tr>", "        <td>", "          <hr>", "        </td>", "        </tr>", "        <tr>",
+              "          <td bgcolor='#FFFFFF' height='39'>", "            <table width='99%' border='0' cellspacing='0' cellpadding='0'>",
+              "              <tr>", "                <td>",
+              "                  <div align='center'><b><font face='Arial, Helvetica, sans-serif'>STATUS</font></b></div>",
+              "                </td>", "                <td><b><font face='Arial, Helvetica, sans-serif'>MASTER RECORD",
+              "                  COUNT</font></b></td>", "              </tr>"});
 
 // From here on no blank lines.
-const std::string kListingStart = R"PAGE(            </table>
-            <p>&nbsp;</p>
-          </td>
-        </tr>
-        <tr>
-          <td>
-            <hr>
-          </td>
-        </tr>
-      </table>
-      <b><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>MASTER
-      RECORDS BY STATUS</font></b></td>
-  </tr>
-  <tr>
-    <td>
-)PAGE";
+const std::string kListingStart =
+    packed({"            </table>", "            <p>&nbsp;</p>", "          </td>", "        </tr>", "        <tr>", "          <td>",
+            "            <hr>", "          </td>", "        </tr>", "      </table>",
+            "      <b><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>MASTER",
+            "      RECORDS BY STATUS</font></b></td>", "  </tr>", "  <tr>", "    <td>"});
 
-const std::string kEnd = R"PAGE(    <td>&nbsp;</td>
-  </tr>
-</table>
-<p>&nbsp;</p>
-
-</body>
-</html>
-)PAGE";
+const std::string kEnd = packed({"    <td>&nbsp;</td>", "  </tr>", "</table>", "<p>&nbsp;</p>", "", "</body>", "</html>"});
 
 std::string countRow(const std::string& label, const std::string& count)
 {
