@@ -33,7 +33,7 @@ store::StoreError storeErrorOf(const std::function<void()>& action)
     return store::StoreError(store::ErrorKind::InvalidArgument, "(none)");
 }
 
-void openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted,
+std::vector<std::string> openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted,
               const std::string& password)
 {
     state.DataFilePath = path;
@@ -41,6 +41,7 @@ void openFile(store::AppState& state, const std::filesystem::path& path, bool en
     state.FilePassword = password;
     RecordingReporter reporter;
     store::LoadDataFile(state, path, reporter);
+    return reporter.messages;
 }
 
 } // namespace testing_support

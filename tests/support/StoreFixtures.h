@@ -46,8 +46,9 @@ public:
 // The StoreError `action` raises; a test failure when it raises none.
 store::StoreError storeErrorOf(const std::function<void()>& action);
 
-// Opens `path` into a fresh state the way the start window does.
-void openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted = false,
+// Opens `path` into a fresh state the way the start window does; returns what the
+// load told the user when it failed.
+std::vector<std::string> openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted = false,
               const std::string& password = "");
 
 } // namespace testing_support
