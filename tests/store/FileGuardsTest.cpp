@@ -11,7 +11,6 @@
 #include "support/TempFolder.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <set>

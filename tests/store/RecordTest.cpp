@@ -4,7 +4,6 @@
 #include "support/StoreFixtures.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <tuple>
@@ -37,10 +36,8 @@ TEST(RecordText, NameNoteAndLinkPartsSplitAtTheFirstMark)
 TEST(StatusList, KeepsFirstOccurrencesInStoreOrderWithTheirBlanks)
 {
     Records records = emptyRecords();
-    for (const char* status : {"Open      ", "          ", "Done      ", "Open      ", "", "en", "open      "}) {
-        records.emplace_back();
-        records.back().Status = status;
-    }
+    for (const char* status : {"Open      ", "          ", "Done      ", "Open      ", "", "en", "open      "})
+        records.emplace_back().Status = status;
     EXPECT_EQ(buildStatusList(records), "||Open      |Done      |open      ");
     EXPECT_THAT(statusItems(records), ElementsAre("Open      ", "Done      ", "open      "));
     EXPECT_TRUE(statusItems(emptyRecords()).empty());

@@ -4,15 +4,6 @@
 
 namespace testing_support {
 
-int addMaster(store::AppState& state, std::string status, std::string content)
-{
-    store::Record& record = state.Records.emplace_back();
-    record.Id = static_cast<std::int16_t>(store::upperBound(state.Records));
-    record.Status = store::paddedStatus(status);
-    record.Content = std::move(content);
-    return record.Id;
-}
-
 int addSub(store::AppState& state, int master, std::string content)
 {
     store::Record& record = state.Records.emplace_back();
@@ -20,6 +11,13 @@ int addSub(store::AppState& state, int master, std::string content)
     record.Parent = static_cast<std::int16_t>(master);
     record.Content = std::move(content);
     return record.Id;
+}
+
+int addMaster(store::AppState& state, std::string status, std::string content)
+{
+    const int id = addSub(state, 0, std::move(content));
+    state.Records[id].Status = store::paddedStatus(status);
+    return id;
 }
 
 store::StoreError storeErrorOf(const std::function<void()>& action)

@@ -32,15 +32,9 @@ inline std::string fields(const store::Record& record)
 // A reporter that remembers what the load error path told it.
 class RecordingReporter : public store::LoadReporter {
 public:
-    void loadFailed(const std::string& message, const std::string& cause) override
-    {
-        messages.push_back(message);
-        causes.push_back(cause);
-    }
+    void loadFailed(const std::string& message, const std::string&) override { messages.push_back(message); }
     void loadedCutShort(const std::string& message) override { warnings.push_back(message); }
-    std::vector<std::string> messages;
-    std::vector<std::string> causes;
-    std::vector<std::string> warnings;
+    std::vector<std::string> messages, warnings;
 };
 
 // The StoreError `action` raises; a test failure when it raises none.
