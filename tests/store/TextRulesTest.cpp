@@ -1,11 +1,17 @@
+// The text rules of the legacy run time the data files come from: the Windows-1252
+// code page, its letter case, the passwords it can hold, and numbers read from text.
+
 #include "store/Cp1252.h"
+#include "store/LegacyNumbers.h"
 #include "store/PasswordRules.h"
+#include "support/StoreFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 using namespace store;
+using testing_support::storeErrorOf;
 
 namespace {
 
@@ -93,6 +99,37 @@ TEST(PasswordRules, TheRefusalNamesEachCharacterOutsideTheCodePageOnce)
               "and a to z, the digits, blanks, punctuation marks and the accented letters of Western European "
               "languages (such as \u00E9, \u00F1, \u00FC, \u00DF, \u00E5): the characters of the Windows-1252 code "
               "page.");
+}
+
+TEST(LeadingNumber, TakesTheLeadingNumberAndIgnoresTheRest)
+{
+    const std::pair<const char*, double> read[] = {
+        {"00012", 12}, {"12abc", 12}, {"  \t7 1x", 71}, {"-3.5e1 px", -35}, {"1200 ", 1200}, {"&O17", 15},
+        {"&H1F", 31}, {"&H7FFF", 32767}, {"&H8000", -32768}, {"&HFFFF", -1}, {"&H10000", 65536}, {"abc", 0},
+    };
+    for (const auto& [text, value] : read)
+        EXPECT_EQ(readLeadingNumber(text).value, value) << text;
+    for (const char* none : {"abc", "", "-"})
+        EXPECT_FALSE(readLeadingNumber(none).digitsFound) << none;
+}
+
+TEST(StrictNumber, ConvertsWholeNumbersRoundingHalfToEvenAndRejectsTheRest)
+{
+    const std::pair<const char*, int> converted[] = {
+        {"00042", 42}, {" 7 ", 7}, {"-32768", -32768}, {"32767", 32767}, {"+5", 5}, {"&H10", 16},
+        {"1.5", 2}, {"2.5", 2}, {"2.51", 3}, {"-0.5", 0},
+    };
+    for (const auto& [text, value] : converted)
+        EXPECT_EQ(toInt16(text), value) << text;
+    EXPECT_EQ(toInt32("2147483647"), 2147483647);
+    const std::pair<const char*, ErrorKind> refused[] = {
+        {"abc", ErrorKind::Conversion}, {"", ErrorKind::Conversion}, {"1 2", ErrorKind::Conversion},
+        {"12x", ErrorKind::Conversion}, {"32768", ErrorKind::Overflow}, {"-32769", ErrorKind::Overflow},
+        {"32767.5", ErrorKind::Overflow},
+    };
+    for (const auto& [text, kind] : refused)
+        EXPECT_EQ(storeErrorOf([&] { toInt16(text); }).kind(), kind) << text;
+    EXPECT_THROW(toInt32("2147483648"), StoreError);
 }
 
 } // namespace
