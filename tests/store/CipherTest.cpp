@@ -1,6 +1,5 @@
 #include "store/LegacyRandom.h"
 #include "store/LineCipher.h"
-#include "store/StoreError.h"
 #include "support/StoreFixtures.h"
 
 #include <gtest/gtest.h>
