@@ -28,16 +28,14 @@ std::string crlfPage(std::string_view text)
     return page;
 }
 
-// Lines of a page, each followed by a blank line (spaced) or not (packed).
-std::string joinedLines(std::initializer_list<std::string_view> lines, std::string_view end)
+// Lines of a page, each followed by a blank line (most pages), or by `end`.
+std::string pageLines(std::initializer_list<std::string_view> lines, std::string_view end = "\n\n")
 {
     std::string text;
     for (std::string_view line : lines)
         text.append(line).append(end);
     return text;
 }
-std::string spaced(std::initializer_list<std::string_view> lines) { return joinedLines(lines, "\n\n"); }
-std::string packed(std::initializer_list<std::string_view> lines) { return joinedLines(lines, "\n"); }
 
 // Every page starts with this head; the organiser's own reports go on with the
 // white body, the program's name and the date the report was made.
@@ -59,25 +57,25 @@ std::string reportTop(const std::string& date)
 const reports::DateTime kMasterMoment{2026, 12, 4, 3, 40, 0};
 
 const std::string kMasterHead = reportTop("04 December 2026, 03:40:00")
-    + spaced({"</font></p>", "<table width='99%' border='1' cellspacing='1' cellpadding='1'>"});
+    + pageLines({"</font></p>", "<table width='99%' border='1' cellspacing='1' cellpadding='1'>"});
 
-const std::string kMasterTail = spaced({"</table>", "<p>&nbsp;</p>", "</body>", "</html>"});
+const std::string kMasterTail = pageLines({"</table>", "<p>&nbsp;</p>", "</body>", "</html>"});
 
 // The end of every section, after its grid rows.
-const std::string kSectionEnd = spaced({"            </table>", "          </td>", "        </tr>", "        <tr>",
+const std::string kSectionEnd = pageLines({"            </table>", "          </td>", "        </tr>", "        <tr>",
                                         "          <td>&nbsp;</td>", "        </tr>", "      </table>", "    </td>", "  </tr>"});
 
 // The head of every section: its icon and name, up to the name itself.
 std::string sectionHead(std::string_view icon)
 {
-    return spaced({"<tr>", "    <td>", "      <table width='100%' border='0' cellspacing='0' cellpadding='0'>", "        <tr>"})
+    return pageLines({"<tr>", "    <td>", "      <table width='100%' border='0' cellspacing='0' cellpadding='0'>", "        <tr>"})
         + std::string(icon);
 }
 
 // The link grid's table and its four column heads, with the pictures of the section.
 std::string gridHeads(const char* mails, const char* folders, const char* files, const char* web)
 {
-    std::string heads = spaced({"            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>"});
+    std::string heads = pageLines({"            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>"});
     for (const auto& [icon, alt] : {std::pair{mails, "emails"}, {folders, "folders"}, {files, "files"}, {web, "web"}})
         heads += "                <td width='25%'><img src='" + std::string(icon)
             + (icon == web ? "' width='44' height='47'" : "' width='48' height='48'") + " alt='" + alt + "'></td>\n\n";
@@ -90,11 +88,11 @@ std::string masterSectionTop(const std::string& heading, const std::string& stat
                        "</font></b>\n\n<table width='99%' border='0' cellspacing='0' cellpadding='0'><tr>\n\n"
                        "                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif'>MASTER RECORD: ")
         + heading
-        + spaced({"</font></font></b> </td>", "          </tr>", "        </table>", "      </td></tr>", "          <td>",
+        + pageLines({"</font></font></b> </td>", "          </tr>", "        </table>", "      </td></tr>", "          <td>",
                   "            <hr>", "          </td>", "        </tr>", "        <tr>", "          <td bgcolor='#FFFFFF'>",
                   "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
         + "                  <center><b>STATUS:" + status + "</b></center><br>\n\n" + noteLines
-        + spaced({"             </font></p>", "          </td>", "        </tr>", "        <tr>", "          <td>", "            <hr>",
+        + pageLines({"             </font></p>", "          </td>", "        </tr>", "        <tr>", "          <td>", "            <hr>",
                   "          </td>", "        </tr>", "        <tr>", "          <td>"})
         + gridHeads("Address-Book-icon.jpg", "Briefcase-icon.jpg", "Folder-Dossier-Win-SZ-icon.jpg", "web.gif");
 }
@@ -104,14 +102,14 @@ std::string subSectionTop(const std::string& name, const std::string& noteLines)
     return sectionHead("          <td colspan='2'><b><font color='#000000'><img src='Bloc-Notes-SZ-icon.jpg' width='48' "
                        "height='48'><font face='Arial, Helvetica, sans-serif'>")
         + name
-        + spaced({"</font></font></b> </td>", "        </tr>", "        <tr>",
+        + pageLines({"</font></font></b> </td>", "        </tr>", "        <tr>",
                   "         <td colspan='2' bgcolor='#000000' height='2'></td>", "        </tr>", "        <tr>",
                   "          <td bgcolor='#FFFFFF' width='4%'>",
                   "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'> <br>", "              </font></p>",
                   "          </td>",
                   "          <td bgcolor='#FFFFFF' width='96%'><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
         + noteLines
-        + spaced({"            </font></td>", "        </tr>", "        <tr>", "          <td>", "          </td>", "        </tr>",
+        + pageLines({"            </font></td>", "        </tr>", "        <tr>", "          <td>", "          </td>", "        </tr>",
                   "        <tr>", "          <td colspan='2' width='99%'>"})
         + gridHeads("User-icon.jpg", "Folder-Documents-icon.jpg", "Folder-Public-icon.jpg", "Folder-Web-icon.jpg");
 }
@@ -133,15 +131,12 @@ std::string gridRow(const Cell& mail, const Cell& folder, const Cell& file, cons
     return row + "              </tr>\n\n";
 }
 
-class MasterReportTest : public ::testing::Test {
-protected:
-    store::AppState state;
-};
 
 // Three e-mails and one folder on the master; a sub record whose web list is the
 // longest; a sub record without any line break, after another master's sub record.
-TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecordsInStoreOrder)
+TEST(MasterReport, WholePageWithUnevenListsColonsAndSubRecordsInStoreOrder)
 {
+    store::AppState state;
     const int plan = addMaster(state, "Open", "Plan: 2026\xAC" "first & <b>line</b>\xAC\xAC" "last");
     for (const char* mail : {"Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Cy\xAC" "cy@example.org"})
         state.Records[plan].Emails.push_back(mail);
@@ -171,8 +166,9 @@ TEST_F(MasterReportTest, WholePageWithUnevenListsColonsAndSubRecordsInStoreOrder
 // cell. Sub-item entries that name no record are passed over. A name followed by
 // one mark gives one empty note line; an empty status is written as its ten blanks;
 // Windows-1252 bytes pass unchanged.
-TEST_F(MasterReportTest, OddLinkEntriesAndSubItems)
+TEST(MasterReport, OddLinkEntriesAndSubItems)
 {
+    store::AppState state;
     const int m = addMaster(state, "", "Caf\xE9\xAC");
     for (const char* file : {"no mark", "\xAC", ""})
         state.Records[m].Files.push_back(file);
@@ -222,7 +218,7 @@ const std::string kDone = blanked("DONE", 8);
 // The report head without the "</font></p>" after its date, then the summary table
 // up to its header row: every line followed by a blank line.
 const std::string kSummaryTop = reportTop("09 January 2027, 17:05:03")
-    + spaced({"<table width='99%' border='0' cellspacing='1' cellpadding='1' height='592'>", "  <tr>", "    <td height='314'>",
+    + pageLines({"<table width='99%' border='0' cellspacing='1' cellpadding='1' height='592'>", "  <tr>", "    <td height='314'>",
               "      <table width='100%' border='0' cellspacing='0' cellpadding='0' height='282'>", "        <tr>",
               "          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'></font></b>",
               "            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>",
@@ -238,12 +234,12 @@ const std::string kSummaryTop = reportTop("09 January 2027, 17:05:03")
 
 // From here on no blank lines.
 const std::string kListingStart =
-    packed({"            </table>", "            <p>&nbsp;</p>", "          </td>", "        </tr>", "        <tr>", "          <td>",
+    pageLines({"            </table>", "            <p>&nbsp;</p>", "          </td>", "        </tr>", "        <tr>", "          <td>",
             "            <hr>", "          </td>", "        </tr>", "      </table>",
             "      <b><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>MASTER",
-            "      RECORDS BY STATUS</font></b></td>", "  </tr>", "  <tr>", "    <td>"});
+            "      RECORDS BY STATUS</font></b></td>", "  </tr>", "  <tr>", "    <td>"}, "\n");
 
-const std::string kSummaryEnd = packed({"    <td>&nbsp;</td>", "  </tr>", "</table>", "<p>&nbsp;</p>", "", "</body>", "</html>"});
+const std::string kSummaryEnd = pageLines({"    <td>&nbsp;</td>", "  </tr>", "</table>", "<p>&nbsp;</p>", "", "</body>", "</html>"}, "\n");
 
 std::string countRow(const std::string& label, const std::string& count)
 {
@@ -327,7 +323,7 @@ TEST_F(StatusSummaryTest, TrimmingTakesBlanksOnlyAndCapitalsFollowTheCodePage)
 const std::string kGroupTop = pageTop("email group")
     + "<body bgcolor='#333333' text='#000000' leftmargin='10' topmargin='5' marginwidth='0' marginheight='0'>\n\n";
 
-const std::string kGroupEnd = spaced({"  <tr>", "    <td colspan='2'>", "      <hr>", "    </td>", "</table>", "</body>", "</html>"});
+const std::string kGroupEnd = pageLines({"  <tr>", "    <td colspan='2'>", "      <hr>", "    </td>", "</table>", "</body>", "</html>"});
 
 std::string pictureLink(const std::string& mail, const std::string& picture)
 {
