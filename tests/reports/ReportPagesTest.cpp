@@ -63,7 +63,7 @@ const std::string kMasterTail = pageLines({"</table>", "<p>&nbsp;</p>", "</body>
 
 // The end of every section, after its grid rows.
 const std::string kSectionEnd = pageLines({"            </table>", "          </td>", "        </tr>", "        <tr>",
-                                        "          <td>&nbsp;</td>", "        </tr>", "      </table>", "    </td>", "  </tr>"});
+                                           "          <td>&nbsp;</td>", "        </tr>", "      </table>", "    </td>", "  </tr>"});
 
 // The head of every section: its icon and name, up to the name itself.
 std::string sectionHead(std::string_view icon)
@@ -89,11 +89,11 @@ std::string masterSectionTop(const std::string& heading, const std::string& stat
                        "                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif'>MASTER RECORD: ")
         + heading
         + pageLines({"</font></font></b> </td>", "          </tr>", "        </table>", "      </td></tr>", "          <td>",
-                  "            <hr>", "          </td>", "        </tr>", "        <tr>", "          <td bgcolor='#FFFFFF'>",
-                  "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
+                     "            <hr>", "          </td>", "        </tr>", "        <tr>", "          <td bgcolor='#FFFFFF'>",
+                     "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
         + "                  <center><b>STATUS:" + status + "</b></center><br>\n\n" + noteLines
         + pageLines({"             </font></p>", "          </td>", "        </tr>", "        <tr>", "          <td>", "            <hr>",
-                  "          </td>", "        </tr>", "        <tr>", "          <td>"})
+                     "          </td>", "        </tr>", "        <tr>", "          <td>"})
         + gridHeads("Address-Book-icon.jpg", "Briefcase-icon.jpg", "Folder-Dossier-Win-SZ-icon.jpg", "web.gif");
 }
 
@@ -103,14 +103,14 @@ std::string subSectionTop(const std::string& name, const std::string& noteLines)
                        "height='48'><font face='Arial, Helvetica, sans-serif'>")
         + name
         + pageLines({"</font></font></b> </td>", "        </tr>", "        <tr>",
-                  "         <td colspan='2' bgcolor='#000000' height='2'></td>", "        </tr>", "        <tr>",
-                  "          <td bgcolor='#FFFFFF' width='4%'>",
-                  "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'> <br>", "              </font></p>",
-                  "          </td>",
-                  "          <td bgcolor='#FFFFFF' width='96%'><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
+                     "         <td colspan='2' bgcolor='#000000' height='2'></td>", "        </tr>", "        <tr>",
+                     "          <td bgcolor='#FFFFFF' width='4%'>",
+                     "            <p><font face='Arial, Helvetica, sans-serif' color='#666666'> <br>", "              </font></p>",
+                     "          </td>",
+                     "          <td bgcolor='#FFFFFF' width='96%'><font face='Arial, Helvetica, sans-serif' color='#666666'>"})
         + noteLines
         + pageLines({"            </font></td>", "        </tr>", "        <tr>", "          <td>", "          </td>", "        </tr>",
-                  "        <tr>", "          <td colspan='2' width='99%'>"})
+                     "        <tr>", "          <td colspan='2' width='99%'>"})
         + gridHeads("User-icon.jpg", "Folder-Documents-icon.jpg", "Folder-Public-icon.jpg", "Folder-Web-icon.jpg");
 }
 
@@ -219,25 +219,25 @@ const std::string kDone = blanked("DONE", 8);
 // up to its header row: every line followed by a blank line.
 const std::string kSummaryTop = reportTop("09 January 2027, 17:05:03")
     + pageLines({"<table width='99%' border='0' cellspacing='1' cellpadding='1' height='592'>", "  <tr>", "    <td height='314'>",
-              "      <table width='100%' border='0' cellspacing='0' cellpadding='0' height='282'>", "        <tr>",
-              "          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'></font></b>",
-              "            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>",
-              "                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>STATUS",
-              "                  SUMMARY INFORMATION: </font></font></b></td>", "              </tr>", "            </table>",
-              "          </td>", "        </tr>", "        <td>", "          <hr>", "        </td>", "        </tr>", "        <tr>",
-              "          <td bgcolor='#FFFFFF' height='39'>",
-              "            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>",
-              "                <td>",
-              "                  <div align='center'><b><font face='Arial, Helvetica, sans-serif'>STATUS</font></b></div>",
-              "                </td>", "                <td><b><font face='Arial, Helvetica, sans-serif'>MASTER RECORD",
-              "                  COUNT</font></b></td>", "              </tr>"});
+                 "      <table width='100%' border='0' cellspacing='0' cellpadding='0' height='282'>", "        <tr>",
+                 "          <td><b><font color='#000000'><img src='Internet-Shortcut-SZ-icon.jpg' width='48' height='48'></font></b>",
+                 "            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>",
+                 "                <td><b><font color='#000000'><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>STATUS",
+                 "                  SUMMARY INFORMATION: </font></font></b></td>", "              </tr>", "            </table>",
+                 "          </td>", "        </tr>", "        <td>", "          <hr>", "        </td>", "        </tr>", "        <tr>",
+                 "          <td bgcolor='#FFFFFF' height='39'>",
+                 "            <table width='99%' border='0' cellspacing='0' cellpadding='0'>", "              <tr>",
+                 "                <td>",
+                 "                  <div align='center'><b><font face='Arial, Helvetica, sans-serif'>STATUS</font></b></div>",
+                 "                </td>", "                <td><b><font face='Arial, Helvetica, sans-serif'>MASTER RECORD",
+                 "                  COUNT</font></b></td>", "              </tr>"});
 
 // From here on no blank lines.
 const std::string kListingStart =
     pageLines({"            </table>", "            <p>&nbsp;</p>", "          </td>", "        </tr>", "        <tr>", "          <td>",
-            "            <hr>", "          </td>", "        </tr>", "      </table>",
-            "      <b><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>MASTER",
-            "      RECORDS BY STATUS</font></b></td>", "  </tr>", "  <tr>", "    <td>"}, "\n");
+               "            <hr>", "          </td>", "        </tr>", "      </table>",
+               "      <b><font face='Arial, Helvetica, sans-serif' color='#666666' size='5'>MASTER",
+               "      RECORDS BY STATUS</font></b></td>", "  </tr>", "  <tr>", "    <td>"}, "\n");
 
 const std::string kSummaryEnd = pageLines({"    <td>&nbsp;</td>", "  </tr>", "</table>", "<p>&nbsp;</p>", "", "</body>", "</html>"}, "\n");
 
