@@ -1,9 +1,9 @@
 #include "store/LinkEdits.h"
+#include "store/Search.h"
 #include "store/StatusList.h"
 #include "support/StoreFixtures.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <cstring>
 #include <tuple>
@@ -11,21 +11,19 @@
 using namespace store;
 using namespace testing_support;
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
 namespace {
 
 TEST(RecordText, NameNoteAndLinkPartsSplitAtTheFirstMark)
 {
     const std::string content = "Garden\xAC" "buy seeds\xAC" "call Ann";
-    EXPECT_EQ(recordName(content), "Garden");
-    EXPECT_EQ(recordNote(content), "buy seeds\xAC" "call Ann");
+    EXPECT_EQ(std::string(recordName(content)) + "|" + std::string(recordNote(content)), "Garden|buy seeds\xAC" "call Ann");
     EXPECT_EQ(StoredToText(content), "Garden\r\nbuy seeds\r\ncall Ann");
     EXPECT_EQ(TextToStored("Garden\r\nbuy seeds\r\ncall Ann"), content);
-    // A bare LF is not a line break of the typed text; it stays as it is.
-    EXPECT_EQ(TextToStored("a\nb\r\n"), "a\nb\xAC");
+    EXPECT_EQ(TextToStored("a\nb\r\n"), "a\nb\xAC"); // a bare LF is not a line break of the typed text
     // A text from elsewhere without any mark is all name and no note.
-    EXPECT_EQ(recordName("Only a name"), "Only a name");
-    EXPECT_EQ(recordNote("Only a name"), "");
+    EXPECT_EQ(std::string(recordName("Only a name")) + "|" + std::string(recordNote("Only a name")), "Only a name|");
     EXPECT_EQ(linkDescription("d\xAC" "a\xAC" "b"), "d");
     EXPECT_EQ(linkTarget("d\xAC" "a\xAC" "b"), "a\xAC" "b");
     EXPECT_EQ(linkTarget("no mark"), "");
@@ -38,24 +36,27 @@ TEST(RecordText, NameNoteAndLinkPartsSplitAtTheFirstMark)
 TEST(StatusList, KeepsFirstOccurrencesInStoreOrderWithTheirBlanks)
 {
     Records records = emptyRecords();
-    for (const char* status : {"Open      ", "          ", "Done      ", "Open      ", "", "en", "open      "}) {
-        records.emplace_back();
-        records.back().Status = status;
-    }
+    for (const char* status : {"Open      ", "          ", "Done      ", "Open      ", "", "en", "open      "})
+        records.emplace_back().Status = status;
     EXPECT_EQ(buildStatusList(records), "||Open      |Done      |open      ");
     EXPECT_THAT(statusItems(records), ElementsAre("Open      ", "Done      ", "open      "));
     EXPECT_TRUE(statusItems(emptyRecords()).empty());
 }
 
-// Window tests cover adding, editing and deleting links as a person does; these
-// cover the owner and index rules the windows cannot reach.
-class LinkEditsTest : public ::testing::Test {
+// Window tests cover adding, editing and deleting links and searching as a person
+// does; these cover the owner, index and matching rules the windows cannot reach.
+class RecordsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        addMaster(state, "Open", "Garden\xAC");                        // 1
-        addSub(state, 1, "Seeds\xAC");                                 // 2
-        addMaster(state, "Open", "Car\xAC");                           // 3
+        addMaster(state, "Open", "Garden\xAC" "weeds");               // 1
+        addSub(state, 1, "garden tools\xAC");                         // 2
+        addMaster(state, "Done", "Car\xAC" "take it to the garage");  // 3
+        addMaster(state, "open", "Caf\xC9 visit\xAC");                // 4
+        addMaster(state, "Open", "Well-kept-list\xAC" "x");           // 5
+        addSub(state, 5, "Sub with status");                          // 6
+        state.Records[6].Status = "Open      ";
+        addMaster(state, "", "TAXES");                                // 7, from a file written elsewhere
         for (const char* entry : {"Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Ann\xAC" "ann@example.org"})
             state.Records[1].Emails.push_back(entry);
         state.Records[3].Emails.push_back("Ann\xAC" "ann@example.org");
@@ -64,8 +65,26 @@ protected:
     AppState state;
 };
 
+// Masters only, by name or note, ignoring case, marks and blanks included; a text
+// exactly as long as the search and a match at the very end are found. The status
+// filter compares stored values exactly and includes sub records.
+TEST_F(RecordsTest, SearchFindsMastersByNameOrNoteAndTheStatusFilterTakesStoredValues)
+{
+    const std::pair<std::string, std::vector<std::string>> searches[] = {
+        {"GAR", {"1-Garden", "3-Car"}}, {"caf\xE9", {"4-Caf\xC9 visit"}}, {"tools", {}}, {"", {}},
+        {"n\xAC" "w", {"1-Garden"}}, {" ", {"3-Car", "4-Caf\xC9 visit"}}, {"X", {"5-Well-kept-list", "7-TAXES"}},
+        {"taxes", {"7-TAXES"}}, {"taxess", {}}, {"weeds", {"1-Garden"}}, {std::string(500, 'a'), {}},
+        {"s", {"1-Garden", "4-Caf\xC9 visit", "5-Well-kept-list", "7-TAXES"}},
+    };
+    for (const auto& [text, found] : searches)
+        EXPECT_EQ(FindMasters(state.Records, text), found) << text;
+    EXPECT_THAT(FilterByStatus(state.Records, "Open      "), ElementsAre("1-Garden", "5-Well-kept-list", "6-Sub with status"));
+    EXPECT_THAT(FilterByStatus(state.Records, "open      "), ElementsAre("4-Caf\xC9 visit"));
+    EXPECT_THAT(FilterByStatus(state.Records, "Open"), IsEmpty());
+}
+
 // Master, sub, kind and selected index; the last entry is still there, one past it is not.
-TEST_F(LinkEditsTest, TheRemovalLineIsTheSelectedEntrysFileLineUpToTheLastEntry)
+TEST_F(RecordsTest, TheRemovalLineIsTheSelectedEntrysFileLineUpToTheLastEntry)
 {
     const std::tuple<int, int, int, int, std::string> cases[] = {
         {1, -1, 1, 3, "000010000002Ann\xAC" "ann@example.org"}, {1, 2, 4, 1, "000020000105Shop\xAC" "https://example.org"},
@@ -77,24 +96,20 @@ TEST_F(LinkEditsTest, TheRemovalLineIsTheSelectedEntrysFileLineUpToTheLastEntry)
     }
 }
 
-TEST_F(LinkEditsTest, StoringNeedsAnOwnerAKindAndForAnEditAnEntryThatIsThere)
+TEST_F(RecordsTest, StoringNeedsAnOwnerAKindAndForAnEditAnEntryThatIsThere)
 {
     state.CurrentLinkKind = 1;
-    EXPECT_FALSE(storeLink(state, "x\xAC" "y"));
-    state.CurrentMaster = 1;
-    state.CurrentLinkKind = 5;
-    EXPECT_FALSE(storeLink(state, "x\xAC" "y"));
-    state.CurrentLinkKind = 1;
-    state.EditingLink = true;
-    state.SelectedLinkIndex = 4;
-    EXPECT_FALSE(storeLink(state, "x\xAC" "y"));
+    EXPECT_FALSE(storeLink(state, "x\xAC" "y")); // no owner
+    std::tie(state.CurrentMaster, state.CurrentLinkKind) = std::tuple(1, 5);
+    EXPECT_FALSE(storeLink(state, "x\xAC" "y")); // no such kind
+    std::tie(state.CurrentLinkKind, state.EditingLink, state.SelectedLinkIndex) = std::tuple(1, true, 4);
+    EXPECT_FALSE(storeLink(state, "x\xAC" "y")); // one past the last entry
     state.SelectedLinkIndex = 3;
     EXPECT_TRUE(storeLink(state, "Cy\xAC" "cy@example.org"));
     EXPECT_EQ(state.Records[1].Emails[2] + "|" + state.Records[1].Emails[3], "Bob\xAC" "bob@example.org|Cy\xAC" "cy@example.org");
-    EXPECT_EQ(state.Records[1].Emails.upperBound(), 3);
 }
 
-TEST_F(LinkEditsTest, QuickLinksListEachLinkOnceInStoreOrderAndSplitBackWithoutBlanks)
+TEST_F(RecordsTest, QuickLinksListEachLinkOnceInStoreOrderAndSplitBackWithoutBlanks)
 {
     state.Records[3].Emails.push_back("Ann\xAC" "ann@example"); // inside an earlier entry: left out
     state.Records[3].Emails.push_back("Cy\xAC" "cy@example.org");

@@ -1,15 +1,8 @@
 #include "support/StoreFixtures.h"
 
-namespace testing_support {
+#include <gtest/gtest.h>
 
-int addMaster(store::AppState& state, std::string status, std::string content)
-{
-    store::Record& record = state.Records.emplace_back();
-    record.Id = static_cast<std::int16_t>(store::upperBound(state.Records));
-    record.Status = store::paddedStatus(status);
-    record.Content = std::move(content);
-    return record.Id;
-}
+namespace testing_support {
 
 int addSub(store::AppState& state, int master, std::string content)
 {
@@ -20,7 +13,25 @@ int addSub(store::AppState& state, int master, std::string content)
     return record.Id;
 }
 
-void openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted,
+int addMaster(store::AppState& state, std::string status, std::string content)
+{
+    const int id = addSub(state, 0, std::move(content));
+    state.Records[id].Status = store::paddedStatus(status);
+    return id;
+}
+
+store::StoreError storeErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const store::StoreError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error was raised";
+    return store::StoreError(store::ErrorKind::InvalidArgument, "(none)");
+}
+
+std::vector<std::string> openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted,
               const std::string& password)
 {
     state.DataFilePath = path;
@@ -28,6 +39,7 @@ void openFile(store::AppState& state, const std::filesystem::path& path, bool en
     state.FilePassword = password;
     RecordingReporter reporter;
     store::LoadDataFile(state, path, reporter);
+    return reporter.messages;
 }
 
 } // namespace testing_support

@@ -2,7 +2,9 @@
 
 #include "store/AppState.h"
 #include "store/DataFile.h"
+#include "store/StoreError.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,19 +32,17 @@ inline std::string fields(const store::Record& record)
 // A reporter that remembers what the load error path told it.
 class RecordingReporter : public store::LoadReporter {
 public:
-    void loadFailed(const std::string& message, const std::string& cause) override
-    {
-        messages.push_back(message);
-        causes.push_back(cause);
-    }
+    void loadFailed(const std::string& message, const std::string&) override { messages.push_back(message); }
     void loadedCutShort(const std::string& message) override { warnings.push_back(message); }
-    std::vector<std::string> messages;
-    std::vector<std::string> causes;
-    std::vector<std::string> warnings;
+    std::vector<std::string> messages, warnings;
 };
 
-// Opens `path` into a fresh state the way the start window does.
-void openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted = false,
+// The StoreError `action` raises; a test failure when it raises none.
+store::StoreError storeErrorOf(const std::function<void()>& action);
+
+// Opens `path` into a fresh state the way the start window does; returns what the
+// load told the user when it failed.
+std::vector<std::string> openFile(store::AppState& state, const std::filesystem::path& path, bool encrypted = false,
               const std::string& password = "");
 
 } // namespace testing_support
