@@ -30,6 +30,13 @@ std::string showcaseFile()
                       "000040000001Done      Car service\xAC"});
 }
 
+// The link menu of the main window's first e-mail link.
+QWidget* linkMenu(WindowHarness& harness)
+{
+    WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
+    return &harness.owner->linkFrm();
+}
+
 // A window of the link editor's, opened by its button `button`.
 template <typename Window>
 QWidget* fromLinkEditor(WindowHarness& harness, const char* button, Window& (windows::WindowOwner::*window)())
@@ -83,57 +90,44 @@ QWidget* mainWindowWithRecord(WindowHarness& harness)
 const std::vector<WindowLoader>& everyWindow()
 {
     using windows::WindowOwner;
+    using H = WindowHarness;
     static const std::vector<WindowLoader> loaders = {
-        {"StartUpFrm",
-         [](WindowHarness& harness) -> QWidget* {
-             windows::StartUpFrm& start = harness.owner->startUp();
-             start.show();
-             return &start;
-         }},
+        {"StartUpFrm", [](H& harness) -> QWidget* { return &harness.startUp(); }},
         {"DataFrm", mainWindowWithRecord},
-        {"LinkFrm",
-         [](WindowHarness& harness) -> QWidget* {
-             WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
-             return &harness.owner->linkFrm();
-         }},
-        {"NewLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, nullptr, &WindowOwner::newLinkFrm); }},
+        {"LinkFrm", [](H& harness) -> QWidget* { return linkMenu(harness); }},
+        {"NewLinkFrm", [](H& harness) { return fromLinkEditor(harness, nullptr, &WindowOwner::newLinkFrm); }},
         {"BrowseFrm",
-         [](WindowHarness& harness) {
-             const std::filesystem::path deep = harness.folder.path() / ("folder" + std::string(80, 'x'));
-             std::filesystem::create_directories(deep);
-             harness.folder.write("folder" + std::string(80, 'x') + "/plan.txt", "");
-             harness.state.PickerLastFolder = deep.string(); // a path too long for its place
+         [](H& harness) {
+             const std::string deep = "folder" + std::string(80, 'x'); // a path too long for its place
+             harness.state.PickerLastFolder = (harness.folder.path() / deep).string();
+             std::filesystem::create_directories(harness.state.PickerLastFolder);
+             harness.folder.write(deep + "/plan.txt", "");
              return fromLinkEditor(harness, "Label1_2", &WindowOwner::browseFrm);
          }},
-        {"QuickLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, "Label1_3", &WindowOwner::quickLinkFrm); }},
+        {"QuickLinkFrm", [](H& harness) { return fromLinkEditor(harness, "Label1_3", &WindowOwner::quickLinkFrm); }},
         {"NewFileFrm",
-         [](WindowHarness& harness) -> QWidget* {
-             windows::StartUpFrm& start = harness.owner->startUp();
-             start.show();
-             WindowHarness::click(harness.label(&start, QStringLiteral("Label1_0"))); // "new file"
+         [](H& harness) -> QWidget* {
+             harness.startButton(0); // "new file"
              return &harness.owner->newFileFrm();
          }},
         {"EncryptionFrm",
-         [](WindowHarness& harness) -> QWidget* {
+         [](H& harness) -> QWidget* {
              harness.folder.write("notes.bcn", "");
-             windows::StartUpFrm& start = harness.owner->startUp();
-             start.show();
+             windows::StartUpFrm& start = harness.startUp();
              start.setFolder(QString::fromStdString(harness.folder.path().string()));
-             auto* files = harness.find<QListWidget>(&start, QStringLiteral("File1"));
-             files->setCurrentRow(0);
+             harness.find<QListWidget>(&start, QStringLiteral("File1"))->setCurrentRow(0);
              start.File1_Click();
-             WindowHarness::click(harness.label(&start, QStringLiteral("Label1_3"))); // "encrypt file"
+             harness.startButton(3); // "encrypt file"
              return &harness.owner->encryptionFrm();
          }},
         {"EmailGroup",
-         [](WindowHarness& harness) -> QWidget* {
-             WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
-             WindowHarness::click(harness.label(&harness.owner->linkFrm(), QStringLiteral("LinkType_1"))); // "add to group"
+         [](H& harness) -> QWidget* {
+             WindowHarness::click(harness.label(linkMenu(harness), QStringLiteral("LinkType_1"))); // "add to group"
              return &harness.owner->emailGroup();
          }},
         {"PreviewFrm", previewInTextView},
         {"PropertiesDialog",
-         [](WindowHarness& harness) -> QWidget* {
+         [](H& harness) -> QWidget* {
              WindowHarness::click(harness.find<QWidget>(previewInTextView(harness), QStringLiteral("Command2")));
              return harness.owner->previewFrm().findChildren<QDialog*>(QStringLiteral("PropertiesDialog")).constLast();
          }},
