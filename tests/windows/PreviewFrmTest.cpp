@@ -30,32 +30,30 @@ protected:
     {
         harness.state.SelectedLinkDescription = description;
         harness.state.SelectedLinkTarget = target;
-        windows::PreviewFrm& window = harness.owner->previewFrm();
-        window.openPreview(true, true);
-        return window;
-    }
-    FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
-    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w) { return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}; }
-    static QStringList captions(windows::PreviewFrm& window)
-    {
-        QStringList texts;
-        for (QPushButton* button : buttons(window))
-            texts << button->text();
-        return texts;
+        harness.owner->previewFrm().openPreview(true, true);
+        return harness.owner->previewFrm();
     }
     // Opens `bytes` as a file in the text view.
     windows::PreviewFrm& textView(const std::string& bytes)
     {
         file = harness.folder.write("notes.txt", bytes);
-        windows::PreviewFrm& window = preview(file.string());
-        WindowHarness::click(window.Command5); // "TEXT VIEW"
-        return window;
+        WindowHarness::click(preview(file.string()).Command5); // "TEXT VIEW"
+        return harness.owner->previewFrm();
+    }
+    FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
+    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w) { return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}; }
+    static QString captions(windows::PreviewFrm& window)
+    {
+        QStringList texts;
+        for (QPushButton* button : buttons(window))
+            texts << button->text();
+        return texts.join(QLatin1Char('|'));
     }
 
     WindowHarness harness;
     std::filesystem::path file;
-    const QStringList webCaptions{"PRINT", "PRINT PREVIEW", "PAGE SETUP", "PAGE PROPERTIES", "TEXT VIEW"};
-    const QStringList textCaptions{"Save changes", "Properties", "Open File", "", ""};
+    const QString webCaptions = QStringLiteral("PRINT|PRINT PREVIEW|PAGE SETUP|PAGE PROPERTIES|TEXT VIEW");
+    const QString textCaptions = QStringLiteral("Save changes|Properties|Open File||");
 };
 
 TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChangesNothing)
