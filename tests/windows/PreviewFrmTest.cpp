@@ -42,9 +42,10 @@ protected:
     }
     FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
     static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w) { return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}; }
-    static QString captions(windows::PreviewFrm& window)
+    // Which view shows, and the buttons' captions.
+    static QString view(windows::PreviewFrm& window)
     {
-        QStringList texts;
+        QStringList texts{QLatin1String(window.isWebView() ? "web" : "text")};
         for (QPushButton* button : buttons(window))
             texts << button->text();
         return texts.join(QLatin1Char('|'));
@@ -52,8 +53,8 @@ protected:
 
     WindowHarness harness;
     std::filesystem::path file;
-    const QString webCaptions = QStringLiteral("PRINT|PRINT PREVIEW|PAGE SETUP|PAGE PROPERTIES|TEXT VIEW");
-    const QString textCaptions = QStringLiteral("Save changes|Properties|Open File||");
+    const QString webShown = QStringLiteral("web|PRINT|PRINT PREVIEW|PAGE SETUP|PAGE PROPERTIES|TEXT VIEW");
+    const QString textShown = QStringLiteral("text|Save changes|Properties|Open File||");
 };
 
 TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChangesNothing)
@@ -66,18 +67,14 @@ TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChang
     browser().finishLoad(LoadResult::Loaded, "Cannot find server - Search results");
     browser().finishLoad(LoadResult::Loaded, "No page to display here");
     browser().finishLoad(LoadResult::Failed);
-    EXPECT_TRUE(window.isWebView());
-    EXPECT_EQ(captions(window), webCaptions);
-
+    EXPECT_EQ(view(window), webShown);
     browser().finishLoad(LoadResult::NoPage);
-    EXPECT_FALSE(window.isWebView());
-    EXPECT_EQ(captions(window), textCaptions);
+    EXPECT_EQ(view(window), textShown);
     EXPECT_EQ(window.Text1->toPlainText(), "line one\nline two\n");
 
     // A new opener starts again in the web view; an unreachable server ends in the failed state.
     preview("https://nowhere.invalid/x", "Seeds");
-    EXPECT_TRUE(window.isWebView());
-    EXPECT_EQ(captions(window), webCaptions);
+    EXPECT_EQ(view(window), webShown);
     browser().finishLoad(LoadResult::ServerNotFound);
     EXPECT_EQ(window.Text1->toPlainText(),
               "Seeds\n\nUnable to navigate to the following location: \n\nhttps://nowhere.invalid/x");
@@ -93,25 +90,20 @@ TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChang
 
 TEST_F(PreviewFrmTest, TextViewReadsLineByLineAndSavesTheTextWithOneLineEnd)
 {
-    struct Case {
-        std::string bytes;
-        QString shown;
-        std::string saved;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<std::string, QString, std::string> cases[] = { // bytes, shown, saved
         {"", "", "\r\n"},
         {"one\r\ntwo", "one\ntwo\n", "one\r\ntwo\r\n\r\n"},
         {"a\rb\n\nc\r\n", "a\nb\n\nc\n", "a\r\nb\r\n\r\nc\r\n\r\n"},
         // e acute, the euro sign, a no-break space, a form feed: Windows-1252 bytes kept as they are.
         {"caf\xE9 \x80\xA0\x0C" "1\r\n", QString::fromUtf8("caf\u00E9 \u20AC\u00A0\f1\n"), "caf\xE9 \x80\xA0\x0C" "1\r\n\r\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bytes);
-        windows::PreviewFrm& window = textView(c.bytes);
-        EXPECT_EQ(captions(window), textCaptions);
-        EXPECT_EQ(window.Text1->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')), c.shown);
+    for (const auto& [bytes, shown, saved] : cases) {
+        SCOPED_TRACE(bytes);
+        windows::PreviewFrm& window = textView(bytes);
+        EXPECT_EQ(view(window), textShown);
+        EXPECT_EQ(window.Text1->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')), shown);
         WindowHarness::click(window.Command1); // "Save changes"
-        EXPECT_EQ(readFile(file), c.saved);
+        EXPECT_EQ(readFile(file), saved);
         window.close();
     }
     EXPECT_TRUE(harness.fakes.messages.texts.empty());
