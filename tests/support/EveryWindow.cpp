@@ -12,7 +12,6 @@
 #include "windows/start/StartUpFrm.h"
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QListWidget>
 
 namespace testing_support {
@@ -79,10 +78,10 @@ QWidget* mainWindowWithRecord(WindowHarness& harness)
     if (harness.owner->isDataFrmLoaded())
         return &harness.owner->dataFrm();
     windows::DataFrm& main = harness.openData(showcaseFile());
-    harness.find<QLineEdit>(&main, QStringLiteral("SearchTxt"))->setText(QStringLiteral("e"));
-    WindowHarness::click(harness.label(&main, QStringLiteral("Res_0")));
+    harness.search(QStringLiteral("e"));
+    harness.click(harness.label("Res_0"));
     main.Timer1_Timer(); // the note's first step, with the typing hint showing
-    WindowHarness::click(harness.label(&main, QStringLiteral("Label1_0")));
+    harness.click(harness.command(0));
     main.Image1_Click(); // the file menu
     return &main;
 }
@@ -113,10 +112,8 @@ const std::vector<WindowLoader>& everyWindow()
         {"EncryptionFrm",
          [](H& harness) -> QWidget* {
              harness.folder.write("notes.bcn", "");
-             windows::StartUpFrm& start = harness.startUp();
-             start.setFolder(QString::fromStdString(harness.folder.path().string()));
-             harness.find<QListWidget>(&start, QStringLiteral("File1"))->setCurrentRow(0);
-             start.File1_Click();
+             harness.startUp().setFolder(QString::fromStdString(harness.folder.path().string()));
+             harness.chooseFile(QStringLiteral("notes.bcn"));
              harness.startButton(3); // "encrypt file"
              return &harness.owner->encryptionFrm();
          }},

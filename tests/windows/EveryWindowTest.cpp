@@ -218,7 +218,9 @@ TEST_P(InEveryScheme, EveryWindowIsLegibleNamedWholeAndUncluttered)
     int cut = 0;
     for (const WindowLoader& loader : everyWindow()) {
         SCOPED_TRACE(loader.name);
-        expectWindowReadable(loader.load(harness), cut);
+        QWidget* window = loader.load(harness);
+        ASSERT_TRUE(window->isVisible());
+        expectWindowReadable(window, cut);
     }
     EXPECT_GE(cut, 4); // the long master, sub and link names and the picker's path
 }
