@@ -149,7 +149,7 @@ void expectWindowReadable(QWidget* window, int& cut)
             const QString name = spokenName(widget);
             EXPECT_FALSE(name.trimmed().isEmpty()) << object.toStdString();
             const auto [known, added] = owners.emplace(name, object);
-            EXPECT_TRUE(added) << '"' << name.toStdString() << "\" names " << known->second.toStdString() << " and " << object.toStdString();
+            EXPECT_TRUE(added) << name.toStdString() << " names " << known->second.toStdString() << " and " << object.toStdString();
         }
         if (!widget->isVisible() || !isReadOrWorked(widget))
             continue;
@@ -284,13 +284,15 @@ TEST_P(InEveryScheme, TabGoesThroughTheMainWindowFramedAndItsStatesStandOut)
     // The next scheme picked recolours backgrounds and texts in some order; every text
     // follows what ends up behind it. Swatches and cells are named apart.
     const int next = GetParam() % 9 + 1;
-    TagLabel* swatch = harness.label(main, QStringLiteral("cols1_5 cols2_2 cols3_2 cols4_2 cols5_2 cols6_2 cols7_2 cols8_2 cols9_6").split(' ')[next - 1]);
+    const QStringList swatches = QStringLiteral("cols1_5 cols2_2 cols3_2 cols4_2 cols5_2 cols6_2 cols7_2 cols8_2 cols9_6").split(' ');
+    TagLabel* swatch = harness.label(main, swatches[next - 1]);
     WindowHarness::click(swatch);
     EXPECT_EQ(harness.state.Settings.ColourScheme, next);
     EXPECT_THAT(illegibleTexts(main->findChildren<QWidget*>()), IsEmpty());
-    EXPECT_EQ((spokenName(swatch) + " / " + swatch->toolTip()).toStdString(), "colour scheme " + std::to_string(next) + " / choose colour scheme");
-    TagLabel* cell = label(QStringLiteral("Label3_%1").arg(GetParam()).toLatin1());
-    EXPECT_EQ((spokenName(cell) + " / " + cell->toolTip()).toStdString(), "transparency " + std::to_string(10 * GetParam() + 10) + "% / set application transparency");
+    auto spoken = [](TagLabel* control) { return (spokenName(control) + " / " + control->toolTip()).toStdString(); };
+    EXPECT_EQ(spoken(swatch), "colour scheme " + std::to_string(next) + " / choose colour scheme");
+    EXPECT_EQ(spoken(harness.label(main, QStringLiteral("Label3_%1").arg(GetParam()))),
+              "transparency " + std::to_string(10 * GetParam() + 10) + "% / set application transparency");
 }
 
 INSTANTIATE_TEST_SUITE_P(NoSchemeAndSchemes1To9, InEveryScheme, ::testing::Range(0, 10));

@@ -41,7 +41,10 @@ protected:
         return harness.owner->previewFrm();
     }
     FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
-    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w) { return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}; }
+    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w)
+    {
+        return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5};
+    }
     // Which view shows, and the buttons' captions.
     static QString view(windows::PreviewFrm& window)
     {
@@ -170,7 +173,8 @@ TEST_F(PreviewFrmTest, HelpAboutOpenFileAndPropertiesPageSetupKeptForTheNextPrin
     stamped.close();
     WindowHarness::click(window.Command2);
     QStringList facts;
-    for (auto* fact : window.findChild<QDialog*>(QStringLiteral("PropertiesDialog"))->findChildren<windows::TagLabel*>(QRegularExpression(QStringLiteral("^Fact_"))))
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("PropertiesDialog"));
+    for (auto* fact : dialog->findChildren<windows::TagLabel*>(QRegularExpression(QStringLiteral("^Fact_"))))
         facts << fact->caption();
     EXPECT_THAT(facts, ::testing::IsSupersetOf({QStringLiteral("Name: notes.txt"), QStringLiteral("Size: 3 bytes"),
                                                QStringLiteral("Modified: 06 December 2026, 09:05:07"),
