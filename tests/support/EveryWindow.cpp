@@ -67,10 +67,11 @@ QWidget* previewInTextView(WindowHarness& harness)
 
 } // namespace
 
-void chooseScheme(WindowHarness& harness, int scheme)
+void chooseScheme(WindowHarness& harness, int scheme, bool soundOn)
 {
     if (scheme != 0)
-        harness.writeSettings(" 1500 \r\n 900 \r\nFalse\r\nTrue\r\n 1 \r\n " + std::to_string(scheme) + " \r\n");
+        harness.writeSettings(std::string(" 1500 \r\n 900 \r\n") + (soundOn ? "True" : "False") + "\r\nTrue\r\n 1 \r\n "
+                              + std::to_string(scheme) + " \r\n");
 }
 
 QWidget* mainWindowWithRecord(WindowHarness& harness)

@@ -2,7 +2,7 @@
 // tray icon's clicks.
 
 #include "platform/Platform.h"
-#include "support/WindowHarness.h"
+#include "support/EveryWindow.h"
 #include "windows/controls/Colours.h"
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
@@ -26,11 +26,6 @@ namespace {
 constexpr std::uint32_t kOrange1 = colourRef(255, 192, 128), kOrange2 = colourRef(255, 128, 0),
                         kOrange3 = colourRef(192, 64, 0), kOrange4 = colourRef(128, 64, 0), kOrange5 = colourRef(128, 64, 64);
 constexpr std::uint32_t kWhite = colourRef(255, 255, 255), kBlack = colourRef(0, 0, 0);
-
-std::string settingsWithScheme(int scheme, bool soundOn = false)
-{
-    return std::string(" 300 \r\n 450 \r\n") + (soundOn ? "True" : "False") + "\r\nFalse\r\n 0 \r\n " + std::to_string(scheme) + " \r\n";
-}
 
 // A button's background and text colour.
 using Colours = std::pair<std::uint32_t, std::uint32_t>;
@@ -59,7 +54,7 @@ TEST(HoverTable, TheStartWindowsInEveryColumn)
                 {1, 9, black, inverse}, {2, 3, orange, orange}, {2, 9, black, black}};
     for (const auto& row : rows) {
         WindowHarness harness;
-        harness.writeSettings(settingsWithScheme(row.scheme));
+        chooseScheme(harness, row.scheme);
         SCOPED_TRACE(std::to_string(row.window) + " in scheme " + std::to_string(row.scheme));
         const bool nine = row.scheme == 9;
         const Colours resting = nine ? white : Colours{kOrange5, kOrange3};
@@ -119,7 +114,7 @@ TEST(ClickSounds, EachClickPlaysItsSoundOnlyWhileTheSoundIsOn)
 {
     for (bool soundOn : {true, false}) {
         WindowHarness harness;
-        harness.writeSettings(settingsWithScheme(3, soundOn));
+        chooseScheme(harness, 3, soundOn);
         windows::DataFrm& main = harness.openData(crlfLines({"000010000001Open      Garden\xAC" "a long note to type out"}));
         harness.search(QStringLiteral("garden"));
         harness.click(harness.label("Res_0"));
