@@ -2,7 +2,8 @@
 // legible at rest and under the pointer, each control named for a screen reader,
 // texts whole (or cut with the whole on hover), pictures sharp, nothing over anything
 // else. The main window besides: Tab through it with the focus framed, the states a
-// person must see, and a record found, opened, linked and changed by keys alone.
+// person must see, and a record found, opened, linked and changed by keys alone; and
+// the contrast rule every drawn text follows.
 
 #include "support/EveryWindow.h"
 #include "windows/controls/FocusFrame.h"
@@ -27,6 +28,7 @@
 
 using namespace testing_support;
 using windows::contrastRatio;
+using windows::legibleText;
 using windows::TagLabel;
 using ::testing::IsEmpty;
 using Role = QPalette::ColorRole;
@@ -296,6 +298,36 @@ TEST_P(InEveryScheme, TabGoesThroughTheMainWindowFramedAndItsStatesStandOut)
 }
 
 INSTANTIATE_TEST_SUITE_P(NoSchemeAndSchemes1To9, InEveryScheme, ::testing::Range(0, 10));
+
+TEST(LegibilityTest, ContrastFollowsThePublishedFormula)
+{
+    // Published reference values of the WCAG 2.x formula.
+    EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(Qt::white, Qt::white), 1.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.005);
+    EXPECT_NEAR(contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.005);
+    EXPECT_NEAR(contrastRatio(QColor(255, 0, 0), Qt::white), 4.00, 0.005);
+    EXPECT_NEAR(contrastRatio(QColor(0, 0, 255), Qt::black), 2.44, 0.005);
+}
+
+// Pairs that pass are drawn as they are; the schemes' weak pairs (button captions
+// in shade 3 on shade 4, hints, black on black) keep their hue and just reach 4.5.
+TEST(LegibilityTest, OnlyTheLightnessOfAFailingTextColourMovesAndJustFarEnough)
+{
+    EXPECT_EQ(legibleText(QColor(192, 0, 0), QColor(255, 255, 255)), QColor(192, 0, 0));
+    EXPECT_EQ(legibleText(QColor(255, 255, 255), QColor(64, 0, 0)), QColor(255, 255, 255));
+    const QColor pairs[][2] = {{QColor(0, 192, 0), QColor(0, 128, 0)}, {QColor(0, 46, 0), QColor(0, 64, 0)},
+                               {QColor(0, 0, 0), QColor(0, 0, 0)}, {QColor(255, 255, 255), QColor(255, 255, 255)},
+                               {QColor(128, 128, 128), QColor(64, 64, 64)}, {QColor(192, 192, 0), QColor(255, 255, 128)}};
+    for (const auto& [text, background] : pairs) {
+        const QColor drawn = legibleText(text, background);
+        SCOPED_TRACE(text.name().toStdString() + " on " + background.name().toStdString());
+        EXPECT_GE(contrastRatio(drawn, background), 4.5);
+        EXPECT_LT(contrastRatio(drawn, background), 4.8); // the smallest step, not the extreme
+        EXPECT_NEAR(drawn.hslHue(), text.hslHue(), 2);
+        EXPECT_NEAR(drawn.hslSaturation(), text.hslSaturation(), 3);
+    }
+}
 
 TEST(EveryWindowTest, EveryPictureHasATwinTwiceItsSize)
 {
