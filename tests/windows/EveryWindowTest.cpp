@@ -252,7 +252,7 @@ TEST_P(InEveryScheme, TabGoesThroughTheMainWindowFramedAndItsStatesStandOut)
         control->setFocus(Qt::TabFocusReason);
         EXPECT_GE(shareOfEdgeShowingALine(bare, paintedArea(control, 3)), 0.9) << control->objectName().toStdString();
     }
-    EXPECT_EQ(walked.join(QLatin1Char(' ')), expected);
+    EXPECT_EQ(walked.join(QLatin1Char(' ')).toStdString(), expected.toStdString());
     press(Qt::Key_Backtab);
     EXPECT_EQ(focusedName(), "Label4");
 

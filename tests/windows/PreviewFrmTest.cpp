@@ -46,18 +46,18 @@ protected:
         return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5};
     }
     // Which view shows, and the buttons' captions.
-    static QString view(windows::PreviewFrm& window)
+    static std::string view(windows::PreviewFrm& window)
     {
         QStringList texts{QLatin1String(window.isWebView() ? "web" : "text")};
         for (QPushButton* button : buttons(window))
             texts << button->text();
-        return texts.join(QLatin1Char('|'));
+        return texts.join(QLatin1Char('|')).toStdString();
     }
 
     WindowHarness harness;
     std::filesystem::path file;
-    const QString webShown = QStringLiteral("web|PRINT|PRINT PREVIEW|PAGE SETUP|PAGE PROPERTIES|TEXT VIEW");
-    const QString textShown = QStringLiteral("text|Save changes|Properties|Open File||");
+    const std::string webShown = "web|PRINT|PRINT PREVIEW|PAGE SETUP|PAGE PROPERTIES|TEXT VIEW";
+    const std::string textShown = "text|Save changes|Properties|Open File||";
 };
 
 TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChangesNothing)
