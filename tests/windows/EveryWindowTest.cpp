@@ -327,6 +327,9 @@ TEST(LegibilityTest, OnlyTheLightnessOfAFailingTextColourMovesAndJustFarEnough)
         EXPECT_NEAR(drawn.hslHue(), text.hslHue(), 2);
         EXPECT_NEAR(drawn.hslSaturation(), text.hslSaturation(), 3);
     }
+    // On a middle grey both ends reach 4.5: a light grey text turns lighter, a dark one darker.
+    EXPECT_GT(legibleText(QColor(150, 150, 150), QColor(118, 118, 118)).lightness(), 150);
+    EXPECT_LT(legibleText(QColor(100, 100, 100), QColor(118, 118, 118)).lightness(), 100);
 }
 
 TEST(EveryWindowTest, EveryPictureHasATwinTwiceItsSize)
