@@ -4,16 +4,13 @@
 #include "platform/WebEngineBrowser.h"
 #include "support/TempFolder.h"
 
-#include <QApplication>
 #include <QPrinter>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 
 using namespace testing_support;
@@ -32,10 +29,7 @@ protected:
         browser->widget()->setGeometry(0, 0, 400, 300);
         window.show();
     }
-    bool waitForResults(std::size_t count)
-    {
-        return QTest::qWaitFor([&] { return results.size() >= count; }, 20000);
-    }
+    bool waitForResults(std::size_t count) { return QTest::qWaitFor([&] { return results.size() >= count; }, 20000); }
 
     TempFolder folder;
     QWidget window;
@@ -56,11 +50,11 @@ TEST_F(WebEngineBrowserTest, MissingFileIsNoPagePageLoadsMailLinksAreHandedOver)
     const auto page = folder.write("group.htm", "<html><head><title>email group</title></head><body>"
                                                 "<a href='mailto:a@example.org;b@example.org' "
                                                 "style='display:block;height:280px'>all</a></body></html>");
+    const QUrl address = QUrl::fromLocalFile(QString::fromStdString(page.string()));
     browser->navigate(QString::fromStdString(page.string()));
     ASSERT_TRUE(waitForResults(2));
     EXPECT_EQ(results.back(), LoadResult::Loaded);
-    EXPECT_EQ(browser->title(), "email group");
-    EXPECT_EQ(browser->address(), QUrl::fromLocalFile(QString::fromStdString(page.string())));
+    EXPECT_EQ(browser->title() + " " + browser->address().toString(), "email group " + address.toString());
 
     // The page takes input only once it is drawn, a moment after it loaded.
     QWidget* surface = browser->widget()->focusProxy() ? browser->widget()->focusProxy() : browser->widget();
@@ -71,15 +65,7 @@ TEST_F(WebEngineBrowserTest, MissingFileIsNoPagePageLoadsMailLinksAreHandedOver)
     ASSERT_FALSE(mails.empty());
     EXPECT_EQ(mails[0].toString(), "mailto:a@example.org;b@example.org");
     EXPECT_EQ(results.size(), 2u) << "following a mail link is no navigation";
-    EXPECT_EQ(browser->address(), QUrl::fromLocalFile(QString::fromStdString(page.string())));
-}
-
-// The text poppler's pdftotext reads from a PDF file ("" when it cannot).
-std::string pdfText(const std::filesystem::path& pdf)
-{
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf.string()), QStringLiteral("-")});
-    return pdftotext.waitForFinished(30000) ? pdftotext.readAllStandardOutput().toStdString() : std::string();
+    EXPECT_EQ(browser->address(), address);
 }
 
 // A local page printed into a PDF printer, as the preview's "PRINT" does with a
@@ -87,7 +73,6 @@ std::string pdfText(const std::filesystem::path& pdf)
 // events while the page was rendered.
 TEST_F(WebEngineBrowserTest, PrintsTheShownPageIntoAPdfFile)
 {
-    ASSERT_EQ(std::system("command -v pdftotext >/dev/null"), 0) << "pdftotext is missing (Debian package poppler-utils)";
     const auto page = folder.write("print.htm", "<html><head><title>Print me</title></head><body>"
                                                 "<h1>Garden shed rebuild</h1><p>Three quotes before March.</p>"
                                                 "</body></html>");
@@ -108,19 +93,10 @@ TEST_F(WebEngineBrowserTest, PrintsTheShownPageIntoAPdfFile)
     ASSERT_TRUE(QTest::qWaitFor([&] { return printed.has_value(); }, 30000));
     EXPECT_TRUE(*printed);
 
-    const std::string text = pdfText(pdf);
-    EXPECT_NE(text.find("Garden shed rebuild"), std::string::npos) << text;
-    EXPECT_NE(text.find("Three quotes before March."), std::string::npos) << text;
+    QProcess pdftotext; // the text poppler's pdftotext reads from the file
+    pdftotext.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf.string()), QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000)) << "pdftotext is missing (Debian package poppler-utils)";
+    EXPECT_EQ(pdftotext.readAllStandardOutput().simplified(), "Garden shed rebuild Three quotes before March.");
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 1);
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

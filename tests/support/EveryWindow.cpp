@@ -12,7 +12,6 @@
 #include "windows/start/StartUpFrm.h"
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QListWidget>
 
 namespace testing_support {
@@ -28,6 +27,13 @@ std::string showcaseFile()
                       "000010000003Plans\xAC" "/home/me/plans", "000010000005Seeds\xAC" "https://seeds.example",
                       "000020000101Fence\xAC", "000030000101Shed roof" + tooLong + "\xAC",
                       "000040000001Done      Car service\xAC"});
+}
+
+// The link menu of the main window's first e-mail link.
+QWidget* linkMenu(WindowHarness& harness)
+{
+    WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
+    return &harness.owner->linkFrm();
 }
 
 // A window of the link editor's, opened by its button `button`.
@@ -61,10 +67,11 @@ QWidget* previewInTextView(WindowHarness& harness)
 
 } // namespace
 
-void chooseScheme(WindowHarness& harness, int scheme)
+void chooseScheme(WindowHarness& harness, int scheme, bool soundOn)
 {
     if (scheme != 0)
-        harness.writeSettings(" 1500 \r\n 900 \r\nFalse\r\nTrue\r\n 1 \r\n " + std::to_string(scheme) + " \r\n");
+        harness.writeSettings(std::string(" 1500 \r\n 900 \r\n") + (soundOn ? "True" : "False") + "\r\nTrue\r\n 1 \r\n "
+                              + std::to_string(scheme) + " \r\n");
 }
 
 QWidget* mainWindowWithRecord(WindowHarness& harness)
@@ -72,10 +79,10 @@ QWidget* mainWindowWithRecord(WindowHarness& harness)
     if (harness.owner->isDataFrmLoaded())
         return &harness.owner->dataFrm();
     windows::DataFrm& main = harness.openData(showcaseFile());
-    harness.find<QLineEdit>(&main, QStringLiteral("SearchTxt"))->setText(QStringLiteral("e"));
-    WindowHarness::click(harness.label(&main, QStringLiteral("Res_0")));
+    harness.search(QStringLiteral("e"));
+    harness.click(harness.label("Res_0"));
     main.Timer1_Timer(); // the note's first step, with the typing hint showing
-    WindowHarness::click(harness.label(&main, QStringLiteral("Label1_0")));
+    harness.click(harness.command(0));
     main.Image1_Click(); // the file menu
     return &main;
 }
@@ -83,57 +90,42 @@ QWidget* mainWindowWithRecord(WindowHarness& harness)
 const std::vector<WindowLoader>& everyWindow()
 {
     using windows::WindowOwner;
+    using H = WindowHarness;
     static const std::vector<WindowLoader> loaders = {
-        {"StartUpFrm",
-         [](WindowHarness& harness) -> QWidget* {
-             windows::StartUpFrm& start = harness.owner->startUp();
-             start.show();
-             return &start;
-         }},
+        {"StartUpFrm", [](H& harness) -> QWidget* { return &harness.startUp(); }},
         {"DataFrm", mainWindowWithRecord},
-        {"LinkFrm",
-         [](WindowHarness& harness) -> QWidget* {
-             WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
-             return &harness.owner->linkFrm();
-         }},
-        {"NewLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, nullptr, &WindowOwner::newLinkFrm); }},
+        {"LinkFrm", [](H& harness) -> QWidget* { return linkMenu(harness); }},
+        {"NewLinkFrm", [](H& harness) { return fromLinkEditor(harness, nullptr, &WindowOwner::newLinkFrm); }},
         {"BrowseFrm",
-         [](WindowHarness& harness) {
-             const std::filesystem::path deep = harness.folder.path() / ("folder" + std::string(80, 'x'));
-             std::filesystem::create_directories(deep);
-             harness.folder.write("folder" + std::string(80, 'x') + "/plan.txt", "");
-             harness.state.PickerLastFolder = deep.string(); // a path too long for its place
+         [](H& harness) {
+             const std::string deep = "folder" + std::string(80, 'x'); // a path too long for its place
+             harness.state.PickerLastFolder = (harness.folder.path() / deep).string();
+             std::filesystem::create_directories(harness.state.PickerLastFolder);
+             harness.folder.write(deep + "/plan.txt", "");
              return fromLinkEditor(harness, "Label1_2", &WindowOwner::browseFrm);
          }},
-        {"QuickLinkFrm", [](WindowHarness& harness) { return fromLinkEditor(harness, "Label1_3", &WindowOwner::quickLinkFrm); }},
+        {"QuickLinkFrm", [](H& harness) { return fromLinkEditor(harness, "Label1_3", &WindowOwner::quickLinkFrm); }},
         {"NewFileFrm",
-         [](WindowHarness& harness) -> QWidget* {
-             windows::StartUpFrm& start = harness.owner->startUp();
-             start.show();
-             WindowHarness::click(harness.label(&start, QStringLiteral("Label1_0"))); // "new file"
+         [](H& harness) -> QWidget* {
+             harness.startButton(0); // "new file"
              return &harness.owner->newFileFrm();
          }},
         {"EncryptionFrm",
-         [](WindowHarness& harness) -> QWidget* {
+         [](H& harness) -> QWidget* {
              harness.folder.write("notes.bcn", "");
-             windows::StartUpFrm& start = harness.owner->startUp();
-             start.show();
-             start.setFolder(QString::fromStdString(harness.folder.path().string()));
-             auto* files = harness.find<QListWidget>(&start, QStringLiteral("File1"));
-             files->setCurrentRow(0);
-             start.File1_Click();
-             WindowHarness::click(harness.label(&start, QStringLiteral("Label1_3"))); // "encrypt file"
+             harness.startUp().setFolder(QString::fromStdString(harness.folder.path().string()));
+             harness.chooseFile(QStringLiteral("notes.bcn"));
+             harness.startButton(3); // "encrypt file"
              return &harness.owner->encryptionFrm();
          }},
         {"EmailGroup",
-         [](WindowHarness& harness) -> QWidget* {
-             WindowHarness::click(harness.label(mainWindowWithRecord(harness), QStringLiteral("resB_0")));
-             WindowHarness::click(harness.label(&harness.owner->linkFrm(), QStringLiteral("LinkType_1"))); // "add to group"
+         [](H& harness) -> QWidget* {
+             WindowHarness::click(harness.label(linkMenu(harness), QStringLiteral("LinkType_1"))); // "add to group"
              return &harness.owner->emailGroup();
          }},
         {"PreviewFrm", previewInTextView},
         {"PropertiesDialog",
-         [](WindowHarness& harness) -> QWidget* {
+         [](H& harness) -> QWidget* {
              WindowHarness::click(harness.find<QWidget>(previewInTextView(harness), QStringLiteral("Command2")));
              return harness.owner->previewFrm().findChildren<QDialog*>(QStringLiteral("PropertiesDialog")).constLast();
          }},

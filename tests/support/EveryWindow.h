@@ -24,7 +24,7 @@ const std::vector<WindowLoader>& everyWindow();
 // kind) and its e-mail links listed; opened on first use.
 QWidget* mainWindowWithRecord(WindowHarness& harness);
 
-// Writes the settings file of `scheme` (1 to 9); 0 writes none.
-void chooseScheme(WindowHarness& harness, int scheme);
+// Writes the settings file of `scheme` (1 to 9), the sound on or off; 0 writes none.
+void chooseScheme(WindowHarness& harness, int scheme, bool soundOn = false);
 
 } // namespace testing_support

@@ -16,36 +16,22 @@ public:
     explicit FakeBrowser(QWidget* parent) : QWidget(parent) {}
 
     QWidget* widget() override { return this; }
-    void navigate(const QString& target) override
-    {
-        navigations.push_back(target);
-        address_ = platform::browserUrl(target);
-    }
+    void navigate(const QString& target) override { navigations.push_back(target), address_ = platform::browserUrl(target); }
     QUrl address() const override { return address_; }
     QString title() const override { return title_; }
     void onLoadFinished(std::function<void(platform::LoadResult)> handler) override { loadFinished_ = std::move(handler); }
     void onTitleChanged(std::function<void(const QString&)> handler) override { titleChanged_ = std::move(handler); }
     void onMailLink(std::function<void(const QUrl&)> handler) override { mailLink_ = std::move(handler); }
-    void print(QPrinter&, std::function<void(bool)> done) override
-    {
-        ++prints;
-        done(true);
-    }
+    void print(QPrinter&, std::function<void(bool)> done) override { ++prints, done(true); }
 
     // The engine's side.
     void finishLoad(platform::LoadResult result, const QString& title = QString())
     {
         title_ = title;
-        if (titleChanged_)
-            titleChanged_(title);
-        if (loadFinished_)
-            loadFinished_(result);
+        titleChanged_(title);
+        loadFinished_(result);
     }
-    void followMailLink(const QUrl& url)
-    {
-        if (mailLink_)
-            mailLink_(url);
-    }
+    void followMailLink(const QUrl& url) { mailLink_(url); }
 
     std::vector<QString> navigations;
     int prints = 0;
@@ -60,12 +46,7 @@ private:
 
 class FakeBrowsers : public platform::BrowserFactory {
 public:
-    platform::Browser* create(QWidget* parent) override
-    {
-        auto* browser = new FakeBrowser(parent);
-        made.emplace_back(browser);
-        return browser;
-    }
+    platform::Browser* create(QWidget* parent) override { return made.emplace_back(new FakeBrowser(parent)); }
     // The browsers made, in order; a browser whose window is gone reads as null.
     std::vector<QPointer<FakeBrowser>> made;
 };

@@ -30,32 +30,34 @@ protected:
     {
         harness.state.SelectedLinkDescription = description;
         harness.state.SelectedLinkTarget = target;
-        windows::PreviewFrm& window = harness.owner->previewFrm();
-        window.openPreview(true, true);
-        return window;
-    }
-    FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
-    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w) { return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5}; }
-    static QStringList captions(windows::PreviewFrm& window)
-    {
-        QStringList texts;
-        for (QPushButton* button : buttons(window))
-            texts << button->text();
-        return texts;
+        harness.owner->previewFrm().openPreview(true, true);
+        return harness.owner->previewFrm();
     }
     // Opens `bytes` as a file in the text view.
     windows::PreviewFrm& textView(const std::string& bytes)
     {
         file = harness.folder.write("notes.txt", bytes);
-        windows::PreviewFrm& window = preview(file.string());
-        WindowHarness::click(window.Command5); // "TEXT VIEW"
-        return window;
+        WindowHarness::click(preview(file.string()).Command5); // "TEXT VIEW"
+        return harness.owner->previewFrm();
+    }
+    FakeBrowser& browser() { return *harness.fakes.browsers.made.back(); }
+    static std::array<QPushButton*, 5> buttons(windows::PreviewFrm& w)
+    {
+        return {w.Command1, w.Command2, w.Command3, w.Command4, w.Command5};
+    }
+    // Which view shows, and the buttons' captions.
+    static std::string view(windows::PreviewFrm& window)
+    {
+        QStringList texts{QLatin1String(window.isWebView() ? "web" : "text")};
+        for (QPushButton* button : buttons(window))
+            texts << button->text();
+        return texts.join(QLatin1Char('|')).toStdString();
     }
 
     WindowHarness harness;
     std::filesystem::path file;
-    const QStringList webCaptions{"PRINT", "PRINT PREVIEW", "PAGE SETUP", "PAGE PROPERTIES", "TEXT VIEW"};
-    const QStringList textCaptions{"Save changes", "Properties", "Open File", "", ""};
+    const std::string webShown = "web|PRINT|PRINT PREVIEW|PAGE SETUP|PAGE PROPERTIES|TEXT VIEW";
+    const std::string textShown = "text|Save changes|Properties|Open File||";
 };
 
 TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChangesNothing)
@@ -68,18 +70,14 @@ TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChang
     browser().finishLoad(LoadResult::Loaded, "Cannot find server - Search results");
     browser().finishLoad(LoadResult::Loaded, "No page to display here");
     browser().finishLoad(LoadResult::Failed);
-    EXPECT_TRUE(window.isWebView());
-    EXPECT_EQ(captions(window), webCaptions);
-
+    EXPECT_EQ(view(window), webShown);
     browser().finishLoad(LoadResult::NoPage);
-    EXPECT_FALSE(window.isWebView());
-    EXPECT_EQ(captions(window), textCaptions);
+    EXPECT_EQ(view(window), textShown);
     EXPECT_EQ(window.Text1->toPlainText(), "line one\nline two\n");
 
     // A new opener starts again in the web view; an unreachable server ends in the failed state.
     preview("https://nowhere.invalid/x", "Seeds");
-    EXPECT_TRUE(window.isWebView());
-    EXPECT_EQ(captions(window), webCaptions);
+    EXPECT_EQ(view(window), webShown);
     browser().finishLoad(LoadResult::ServerNotFound);
     EXPECT_EQ(window.Text1->toPlainText(),
               "Seeds\n\nUnable to navigate to the following location: \n\nhttps://nowhere.invalid/x");
@@ -95,25 +93,20 @@ TEST_F(PreviewFrmTest, NoPageTurnsToTheTextViewServerNotFoundFailsANearMissChang
 
 TEST_F(PreviewFrmTest, TextViewReadsLineByLineAndSavesTheTextWithOneLineEnd)
 {
-    struct Case {
-        std::string bytes;
-        QString shown;
-        std::string saved;
-    };
-    const std::vector<Case> cases = {
+    const std::tuple<std::string, QString, std::string> cases[] = { // bytes, shown, saved
         {"", "", "\r\n"},
         {"one\r\ntwo", "one\ntwo\n", "one\r\ntwo\r\n\r\n"},
         {"a\rb\n\nc\r\n", "a\nb\n\nc\n", "a\r\nb\r\n\r\nc\r\n\r\n"},
         // e acute, the euro sign, a no-break space, a form feed: Windows-1252 bytes kept as they are.
         {"caf\xE9 \x80\xA0\x0C" "1\r\n", QString::fromUtf8("caf\u00E9 \u20AC\u00A0\f1\n"), "caf\xE9 \x80\xA0\x0C" "1\r\n\r\n"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bytes);
-        windows::PreviewFrm& window = textView(c.bytes);
-        EXPECT_EQ(captions(window), textCaptions);
-        EXPECT_EQ(window.Text1->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')), c.shown);
+    for (const auto& [bytes, shown, saved] : cases) {
+        SCOPED_TRACE(bytes);
+        windows::PreviewFrm& window = textView(bytes);
+        EXPECT_EQ(view(window), textShown);
+        EXPECT_EQ(window.Text1->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')), shown);
         WindowHarness::click(window.Command1); // "Save changes"
-        EXPECT_EQ(readFile(file), c.saved);
+        EXPECT_EQ(readFile(file), saved);
         window.close();
     }
     EXPECT_TRUE(harness.fakes.messages.texts.empty());
@@ -180,7 +173,8 @@ TEST_F(PreviewFrmTest, HelpAboutOpenFileAndPropertiesPageSetupKeptForTheNextPrin
     stamped.close();
     WindowHarness::click(window.Command2);
     QStringList facts;
-    for (auto* fact : window.findChild<QDialog*>(QStringLiteral("PropertiesDialog"))->findChildren<windows::TagLabel*>(QRegularExpression(QStringLiteral("^Fact_"))))
+    auto* dialog = window.findChild<QDialog*>(QStringLiteral("PropertiesDialog"));
+    for (auto* fact : dialog->findChildren<windows::TagLabel*>(QRegularExpression(QStringLiteral("^Fact_"))))
         facts << fact->caption();
     EXPECT_THAT(facts, ::testing::IsSupersetOf({QStringLiteral("Name: notes.txt"), QStringLiteral("Size: 3 bytes"),
                                                QStringLiteral("Modified: 06 December 2026, 09:05:07"),

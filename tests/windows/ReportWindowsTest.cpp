@@ -1,7 +1,6 @@
 #include "reports/EmailGroupPage.h"
 #include "reports/MasterReport.h"
 #include "reports/StatusSummary.h"
-#include "support/TempFolder.h"
 #include "support/WindowHarness.h"
 #include "windows/links/LinkFrm.h"
 #include "windows/main/DataFrm.h"
@@ -41,68 +40,61 @@ protected:
         click(label(QStringLiteral("resB_%1").arg(row)));
         click(label(&owner->linkFrm(), QStringLiteral("LinkType_1")));
     }
-    // Files in the program folder whose name starts with `prefix`.
-    int filesStartingWith(const std::string& prefix) const
-    {
-        int count = 0;
-        for (const auto& entry : fs::directory_iterator(folder.path()))
-            count += entry.path().filename().string().rfind(prefix, 0) == 0 ? 1 : 0;
-        return count;
-    }
+    static QString shown(const fs::path& page) { return QString::fromStdString(page.string()); }
 };
 
-TEST_F(ReportWindowsTest, MasterSummaryWritesThePageAndOpensIt)
+// Each summary button writes its page into the program folder and opens it: the
+// master's only while one is current (also through a click on its sub record), the
+// status summary from the status box's items, and neither on an empty store.
+TEST_F(ReportWindowsTest, TheSummaryButtonsWriteTheirPagesAndOpenThem)
 {
-    click(label("Image4_0"));
-    EXPECT_EQ(filesStartingWith("master_"), 0) << "no master record is current";
-    EXPECT_TRUE(fakes.launcher.opened.empty());
-
+    click(label("Image4_0")); // no master record is current
     selectPlan();
     click(label("Image4_0"));
-    const fs::path page = folder.file("master_Plan  2026.htm");
-    ASSERT_EQ(fakes.launcher.opened, std::vector<QString>{QString::fromStdString(page.string())});
-    const std::string bytes = readFile(page);
+    const fs::path master = folder.file("master_Plan  2026.htm"), summary = folder.file("Status Summary.htm");
+    const std::string bytes = readFile(master);
     EXPECT_EQ(bytes, reports::masterReport(state.Records, 1, {"2,Seeds", ""}, kClockReading));
-
-    // A click on a sub record keeps its master current: the same page again.
-    fs::remove(page);
+    fs::remove(master);
     click(label("Subs_0"));
     click(label("Image4_0"));
-    EXPECT_EQ(readFile(page), bytes);
-}
-
-// The status summary lists the status box's items; on an empty store neither
-// button writes or opens anything.
-TEST_F(ReportWindowsTest, StatusSummaryWritesThePageFromTheStatusBox)
-{
+    EXPECT_EQ(readFile(master), bytes);
     click(label("Image4_10"));
-    const fs::path page = folder.file("Status Summary.htm");
-    ASSERT_EQ(fakes.launcher.opened, std::vector<QString>{QString::fromStdString(page.string())});
-    EXPECT_EQ(readFile(page), reports::statusSummary(state.Records, {"Open      "}, kClockReading));
+    EXPECT_EQ(readFile(summary), reports::statusSummary(state.Records, {"Open      "}, kClockReading));
+    EXPECT_EQ(fakes.launcher.opened, (std::vector<QString>{shown(master), shown(master), shown(summary)}));
 
     openData("", "empty.bcn");
-    fs::remove(page);
+    fs::remove(master);
+    fs::remove(summary);
     click(label("Image4_10"));
     click(label("Image4_0"));
-    EXPECT_FALSE(fs::exists(page));
-    EXPECT_EQ(filesStartingWith("master_"), 0);
-    EXPECT_EQ(fakes.launcher.opened.size(), 1u);
+    for (const auto& entry : fs::directory_iterator(folder.path()))
+        EXPECT_NE(entry.path().extension(), ".htm") << entry.path(); // no page, not even a master page of no name
+    EXPECT_EQ(fakes.launcher.opened.size(), 3u);
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
 // A page the user made read-only (refused even for an administrator): a message
-// naming the file and the cause, the old page kept, nothing opened.
-TEST_F(ReportWindowsTest, AFailedWriteIsToldAndLeavesTheOldPage)
+// naming the file and the cause, the old page kept, nothing opened; the address
+// stays in the group, the link menu stays open and no group window appears.
+TEST_F(ReportWindowsTest, APageThatCannotBeWrittenIsToldAndKept)
 {
-    const fs::path page = folder.write("Status Summary.htm", "old page");
-    fs::permissions(page, fs::perms::owner_read);
+    const fs::path summary = folder.write("Status Summary.htm", "old page"), group = folder.write("emailGroup.htm", "old");
+    fs::permissions(summary, fs::perms::owner_read);
+    fs::permissions(group, fs::perms::owner_read);
     click(label("Image4_10"));
-    ASSERT_EQ(fakes.messages.texts.size(), 1u);
+    selectPlan();
+    addToGroup(0);
+    ASSERT_EQ(fakes.messages.texts.size(), 2u);
     EXPECT_EQ(fakes.messages.texts[0].toStdString(),
-              "Could not save the file '" + page.string()
+              "Could not save the file '" + summary.string()
                   + "': the file is read-only.\n\nThe report page was not written; your records are unchanged.");
-    EXPECT_EQ(readFile(page), "old page");
+    EXPECT_TRUE(fakes.messages.texts[1].startsWith(
+        QString::fromStdString("Could not save the file '" + group.string() + "': the file is read-only.")));
+    EXPECT_EQ(readFile(summary) + readFile(group), "old pageold");
     EXPECT_TRUE(fakes.launcher.opened.empty());
+    EXPECT_EQ(state.EmailGroup, (std::vector<std::string>{"", "Ann..ann@example.org"}));
+    EXPECT_TRUE(owner->isLinkFrmLoaded());
+    EXPECT_FALSE(owner->emailGroup().isVisible());
 }
 
 // "add to group" writes the page and shows it after a blank page; the picture link
@@ -114,53 +106,28 @@ TEST_F(ReportWindowsTest, AddToGroupShowsTheGroupPageAndClosingEmptiesIt)
     addToGroup(0);
     addToGroup(1);
     addToGroup(1);
-    EXPECT_EQ(state.EmailGroup,
-              (std::vector<std::string>{"", "Ann..ann@example.org", "Bob..bob@example.org", "Bob..bob@example.org"}));
+    const std::vector<std::string> group{"", "Ann..ann@example.org", "Bob..bob@example.org", "Bob..bob@example.org"};
     const fs::path page = folder.file("emailGroup.htm");
-    EXPECT_EQ(readFile(page), reports::emailGroupPage({"", "Ann..ann@example.org", "Bob..bob@example.org",
-                                                       "Bob..bob@example.org"},
-                                                      folder.path()));
+    EXPECT_EQ(readFile(page), reports::emailGroupPage(group, folder.path()));
     ASSERT_TRUE(owner->isEmailGroupLoaded());
-    windows::EmailGroup& group = owner->emailGroup();
-    EXPECT_TRUE(group.isVisible());
-    EXPECT_EQ(group.windowTitle(), "Email Group");
+    windows::EmailGroup& window = owner->emailGroup();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Email Group");
     ASSERT_EQ(fakes.browsers.made.size(), 1u);
-    FakeBrowser* browser = fakes.browsers.made[0];
-    const QString shown = QString::fromStdString(page.string());
-    EXPECT_EQ(browser->navigations, (std::vector<QString>{"about:blank", shown, "about:blank", shown, "about:blank", shown}));
+    const QString url = shown(page);
+    EXPECT_EQ(fakes.browsers.made[0]->navigations, (std::vector<QString>{"about:blank", url, "about:blank", url, "about:blank", url}));
+    fakes.browsers.made[0]->followMailLink(QUrl(QStringLiteral("mailto:ann@example.org;bob@example.org")));
+    EXPECT_EQ(fakes.launcher.mails, std::vector<QString>{"mailto:ann@example.org;bob@example.org"});
 
-    browser->followMailLink(QUrl(QStringLiteral("mailto:ann@example.org;bob@example.org;bob@example.org")));
-    EXPECT_EQ(fakes.launcher.mails,
-              std::vector<QString>{"mailto:ann@example.org;bob@example.org;bob@example.org"});
-
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&group));
-    QTest::keyClick(&group, Qt::Key_Escape);
-    EXPECT_EQ(state.EmailGroup, std::vector<std::string>{""});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(owner->isEmailGroupLoaded());
-    EXPECT_TRUE(fakes.browsers.made[0].isNull());
+    EXPECT_TRUE(fakes.browsers.made[0].isNull()); // the window is gone, and the group with it
 
     addToGroup(1);
     EXPECT_EQ(readFile(page), reports::emailGroupPage({"", "Bob..bob@example.org"}, folder.path()));
     ASSERT_EQ(fakes.browsers.made.size(), 2u);
-    EXPECT_EQ(fakes.browsers.made[1]->navigations, (std::vector<QString>{"about:blank", shown}));
-}
-
-// The group page cannot be written: the user is told, the address stays in the
-// group, the menu stays open and no group window appears.
-TEST_F(ReportWindowsTest, AGroupPageThatCannotBeWrittenIsTold)
-{
-    const fs::path page = folder.write("emailGroup.htm", "old page");
-    fs::permissions(page, fs::perms::owner_read);
-    selectPlan();
-    addToGroup(0);
-    ASSERT_EQ(fakes.messages.texts.size(), 1u);
-    EXPECT_TRUE(fakes.messages.texts[0].startsWith(
-        QString::fromStdString("Could not save the file '" + page.string() + "': the file is read-only.")));
-    EXPECT_EQ(readFile(page), "old page");
-    EXPECT_EQ(state.EmailGroup, (std::vector<std::string>{"", "Ann..ann@example.org"}));
-    EXPECT_TRUE(owner->isLinkFrmLoaded());
-    EXPECT_FALSE(owner->emailGroup().isVisible());
+    EXPECT_EQ(fakes.browsers.made[1]->navigations, (std::vector<QString>{"about:blank", url}));
 }
 
 } // namespace

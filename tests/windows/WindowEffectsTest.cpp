@@ -2,17 +2,15 @@
 // tray icon's clicks.
 
 #include "platform/Platform.h"
-#include "support/WindowHarness.h"
+#include "support/EveryWindow.h"
 #include "windows/controls/Colours.h"
-#include "windows/main/DataFrm.h"
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
 #include "windows/start/StartUpFrm.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -25,27 +23,13 @@ namespace {
 
 // The shades of the two schemes used here, written out: scheme 3 (orange) and the
 // black-and-white scheme 9.
-constexpr std::uint32_t kOrange1 = colourRef(255, 192, 128);
-constexpr std::uint32_t kOrange2 = colourRef(255, 128, 0);
-constexpr std::uint32_t kOrange3 = colourRef(192, 64, 0);
-constexpr std::uint32_t kOrange4 = colourRef(128, 64, 0);
-constexpr std::uint32_t kOrange5 = colourRef(128, 64, 64);
-constexpr std::uint32_t kWhite = colourRef(255, 255, 255);
-constexpr std::uint32_t kBlack = colourRef(0, 0, 0);
-
-std::string settingsWithScheme(int scheme, bool soundOn = false)
-{
-    return std::string(" 300 \r\n 450 \r\n") + (soundOn ? "True" : "False") + "\r\nFalse\r\n 0 \r\n "
-         + std::to_string(scheme) + " \r\n";
-}
+constexpr std::uint32_t kOrange1 = colourRef(255, 192, 128), kOrange2 = colourRef(255, 128, 0),
+                        kOrange3 = colourRef(192, 64, 0), kOrange4 = colourRef(128, 64, 0), kOrange5 = colourRef(128, 64, 64);
+constexpr std::uint32_t kWhite = colourRef(255, 255, 255), kBlack = colourRef(0, 0, 0);
 
 // A button's background and text colour.
 using Colours = std::pair<std::uint32_t, std::uint32_t>;
-
-Colours coloursOf(TagLabel* label)
-{
-    return {label->backColour(), label->foreColour()};
-}
+Colours coloursOf(TagLabel* label) { return {label->backColour(), label->foreColour()}; }
 
 // The pointer moving over a window's own background.
 void hoverBackground(QWidget* window)
@@ -56,81 +40,59 @@ void hoverBackground(QWidget* window)
     QApplication::sendEvent(window, &move);
 }
 
-// Scheme 3 and the black-and-white scheme 9, on windows that stay opaque: the
-// colours of the buttons at load, of the hovered one, of the others while one is
-// hovered, and over the background. In 9 the new file and password windows start
-// with black buttons, and the password window changes only the background under
-// the pointer.
-TEST(HoverTable, TheStartWindowsInEveryColumn)
+// Scheme 3 and the black-and-white scheme 9 on the start windows, which stay opaque:
+// button colours at load, hovered, and of the others while one is hovered and over
+// the background. In 9 the new file and password windows start with black buttons,
+// and the password window changes only the background under the pointer. Buttons and
+// the help picture show the hand pointer, or the arrow where its file is missing.
+TEST(HoverTable, TheStartWindowsInEveryColumnWithTheHandPointer)
 {
-    struct Row {
-        const char* window;
-        int scheme;
-        Colours loaded, hovered, resting;
-    };
-    const Colours orange{kOrange4, kOrange3};
-    const Row rows[] = {
-        {"StartUpFrm", 3, orange, orange, {kOrange5, kOrange3}},
-        {"StartUpFrm", 9, {kWhite, kBlack}, {kBlack, kWhite}, {kWhite, kBlack}},
-        {"NewFileFrm", 3, orange, orange, {kOrange5, kOrange3}},
-        {"NewFileFrm", 9, {kBlack, kBlack}, {kBlack, kWhite}, {kWhite, kBlack}},
-        {"EncryptionFrm", 3, orange, orange, {kOrange5, kOrange3}},
-        {"EncryptionFrm", 9, {kBlack, kBlack}, {kBlack, kBlack}, {kWhite, kBlack}},
-    };
-    for (const Row& row : rows) {
+    const Colours orange{kOrange4, kOrange3}, white{kWhite, kBlack}, black{kBlack, kBlack}, inverse{kBlack, kWhite};
+    const struct {
+        int window, scheme; // StartUpFrm, NewFileFrm, EncryptionFrm
+        Colours loaded, hovered;
+    } rows[] = {{0, 3, orange, orange}, {0, 9, white, inverse}, {1, 3, orange, orange},
+                {1, 9, black, inverse}, {2, 3, orange, orange}, {2, 9, black, black}};
+    for (const auto& row : rows) {
         WindowHarness harness;
-        harness.writeSettings(settingsWithScheme(row.scheme));
-        const std::string name = row.window;
-        SCOPED_TRACE(name + " in scheme " + std::to_string(row.scheme));
-        QWidget* start = &harness.owner->startUp(); // it reads the scheme
-        QWidget* window = name == "StartUpFrm" ? start
-                        : name == "NewFileFrm" ? static_cast<QWidget*>(&harness.owner->newFileFrm())
-                                               : &harness.owner->encryptionFrm();
+        chooseScheme(harness, row.scheme);
+        SCOPED_TRACE(std::to_string(row.window) + " in scheme " + std::to_string(row.scheme));
+        const bool nine = row.scheme == 9;
+        if (!nine) // the hand pointer's file present in scheme 3, missing in 9
+            fs::copy_file(fs::path(BRINDLECASE_ASSETS) / "HandPointer3232.ico", harness.folder.file("HandPointer3232.ico"));
+        const Colours resting = nine ? white : Colours{kOrange5, kOrange3};
+        QWidget* windows[] = {&harness.owner->startUp(), &harness.owner->newFileFrm(), &harness.owner->encryptionFrm()};
+        QWidget* window = windows[row.window];
         window->show();
-        EXPECT_EQ(window->windowOpacity(), 1.0); // the start windows are never see-through
-        std::vector<TagLabel*> buttons;
-        for (int i = name == "StartUpFrm" ? 0 : 1; i <= (name == "StartUpFrm" ? 3 : 2); ++i)
-            buttons.push_back(harness.label(window, QStringLiteral("Label1_%1").arg(i)));
+        EXPECT_EQ(window->windowOpacity(), 1.0);
+        const QList<TagLabel*> buttons = window->findChildren<TagLabel*>(QRegularExpression(QStringLiteral("^Label1_\\d$")));
+        ASSERT_EQ(buttons.size(), row.window == 0 ? 4 : 2);
+        const auto pointing = window->findChildren<TagLabel*>(QRegularExpression(QStringLiteral("^(Label1_\\d|Image7)$")));
+        EXPECT_EQ(pointing.size(), buttons.size() + (row.window == 0)); // the start window's help picture
+        for (const TagLabel* button : pointing)
+            EXPECT_EQ(button->cursor().shape(), nine ? Qt::ArrowCursor : Qt::BitmapCursor) << button->objectName().toStdString();
         for (TagLabel* button : buttons)
             EXPECT_EQ(coloursOf(button), row.loaded) << "at load";
         for (TagLabel* hovered : buttons) {
             WindowHarness::hover(hovered);
             for (TagLabel* button : buttons)
-                EXPECT_EQ(coloursOf(button), button == hovered ? row.hovered : row.resting) << "one hovered";
+                EXPECT_EQ(coloursOf(button), button == hovered ? row.hovered : resting) << "one hovered";
         }
         hoverBackground(window);
         for (TagLabel* button : buttons)
-            EXPECT_EQ(coloursOf(button), row.resting) << "over the background";
-        const bool nine = row.scheme == 9;
-        const int frames = name == "StartUpFrm" ? 4 : name == "NewFileFrm" ? 2 : 0;
-        for (int i = 0; i < frames; ++i)
-            EXPECT_EQ(harness.find<windows::FrameShape>(window, QStringLiteral("Shape1_%1").arg(i))->borderColour(), nine ? kBlack : kOrange2);
-        for (int i = name == "NewFileFrm" ? 0 : 1; i < 2 && name != "StartUpFrm"; ++i)
-            EXPECT_EQ(harness.label(window, QStringLiteral("Label2_%1").arg(i))->foreColour(), nine ? kBlack : kOrange1);
-        if (name == "NewFileFrm") {
+            EXPECT_EQ(coloursOf(button), resting) << "over the background";
+        const auto frames = window->findChildren<windows::FrameShape*>(QRegularExpression(QStringLiteral("^Shape1_")));
+        EXPECT_EQ(frames.size(), std::vector<qsizetype>({4, 2, 2})[row.window]);
+        for (const windows::FrameShape* frame : frames)
+            EXPECT_EQ(frame->borderColour(), nine ? kBlack : kOrange2);
+        const auto notes = window->findChildren<TagLabel*>(QRegularExpression(QStringLiteral("^Label2_")));
+        EXPECT_EQ(notes.size(), std::vector<qsizetype>({0, 2, 1})[row.window]);
+        for (const TagLabel* note : notes)
+            EXPECT_EQ(note->foreColour(), nine ? kBlack : kOrange1);
+        if (row.window == 1) {
             auto* tick = harness.find<QCheckBox>(window, QStringLiteral("Check1"));
             EXPECT_EQ(tick->palette().color(tick->backgroundRole()), windows::fromColourRef(nine ? kWhite : kOrange5));
             EXPECT_EQ(window->palette().color(QPalette::Window), windows::fromColourRef(nine ? kWhite : kOrange5));
-        }
-    }
-}
-
-TEST(HandPointer, ButtonsAndTheHelpPictureShowItAndGoWithoutItWhenTheFileIsMissing)
-{
-    for (bool present : {true, false}) {
-        WindowHarness harness;
-        if (present)
-            fs::copy_file(fs::path(BRINDLECASE_ASSETS) / "HandPointer3232.ico", harness.folder.file("HandPointer3232.ico"));
-        const Qt::CursorShape expected = present ? Qt::BitmapCursor : Qt::ArrowCursor;
-        windows::StartUpFrm& start = harness.owner->startUp();
-        for (const char* name : {"Label1_0", "Label1_1", "Label1_2", "Label1_3", "Image7"})
-            EXPECT_EQ(harness.label(&start, QString::fromLatin1(name))->cursor().shape(), expected) << name;
-        for (QWidget* window : {static_cast<QWidget*>(&harness.owner->newFileFrm()),
-                                static_cast<QWidget*>(&harness.owner->encryptionFrm())}) {
-            for (const char* name : {"Label1_1", "Label1_2"}) {
-                EXPECT_EQ(harness.label(window, QString::fromLatin1(name))->cursor().shape(), expected)
-                    << window->objectName().toStdString() << " " << name;
-            }
         }
     }
 }
@@ -141,47 +103,31 @@ TEST(ClickSounds, EachClickPlaysItsSoundOnlyWhileTheSoundIsOn)
 {
     for (bool soundOn : {true, false}) {
         WindowHarness harness;
-        harness.writeSettings(settingsWithScheme(3, soundOn));
+        chooseScheme(harness, 3, soundOn);
         windows::DataFrm& main = harness.openData(crlfLines({"000010000001Open      Garden\xAC" "a long note to type out"}));
-        harness.find<QLineEdit>(&main, QStringLiteral("SearchTxt"))->setText(QStringLiteral("garden"));
-        WindowHarness::click(harness.label(&main, QStringLiteral("Res_0")));
+        harness.search(QStringLiteral("garden"));
+        harness.click(harness.label("Res_0"));
         ASSERT_TRUE(main.isTyping());
-        QTest::keyClick(harness.find<QPlainTextEdit>(&main, QStringLiteral("FileNote")), Qt::Key_X);
-        QTest::keyClick(harness.find<QPlainTextEdit>(&main, QStringLiteral("FileNote")), Qt::Key_X);
-        WindowHarness::click(harness.label(&main, QStringLiteral("Label1_4")));
-        WindowHarness::click(harness.label(&main, QStringLiteral("Label1_4")));
-        EXPECT_EQ(harness.fakes.sounds.played, soundOn ? std::vector<int>({1, 3, 3, 2, 2}) : std::vector<int>())
-            << "sound on: " << soundOn;
+        QTest::keyClicks(harness.note(), QStringLiteral("xx"));
+        harness.click(harness.command(4));
+        harness.click(harness.command(4));
+        EXPECT_EQ(harness.fakes.sounds.played, soundOn ? std::vector<int>({1, 3, 3, 2, 2}) : std::vector<int>()) << soundOn;
     }
 }
 
-// The stored level is what the desktop gets; Qt keeps it in steps of 1/255.
-int levelOf(const QWidget& window)
-{
-    return qRound(window.windowOpacity() * 255);
-}
-
-TEST(SetWindowOpacity, GivesTheWindowExactlyTheLevelAndNothingOutsideTheRange)
+// The stored level is what the desktop gets (Qt keeps it in steps of 1/255), nothing
+// outside the range; left click, double click and right click have their tray codes.
+TEST(PlatformAdapters, WindowOpacityGetsExactlyTheLevelAndTrayClicksTheirCodes)
 {
     QWidget window;
-    for (int level : {255, 230, 220, 195, 190, 166, 165, 1}) {
+    for (const auto& [level, kept] : {std::pair{255, 255}, {230, 230}, {195, 195}, {166, 166}, {165, 165}, {1, 1}, {300, 255}, {-5, 0}}) {
         platform::SetWindowOpacity(&window, level);
-        EXPECT_EQ(levelOf(window), level);
+        EXPECT_EQ(qRound(window.windowOpacity() * 255), kept) << level;
     }
-    platform::SetWindowOpacity(&window, 300);
-    EXPECT_EQ(levelOf(window), 255);
-    platform::SetWindowOpacity(&window, -5);
-    EXPECT_EQ(levelOf(window), 0);
-}
-
-// Left click, double click and right click have their codes, nothing else has one.
-TEST(TrayCode, TranslatesTheDesktopsTrayClicks)
-{
-    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::Trigger), 514);
-    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::DoubleClick), 515);
-    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::Context), 517);
-    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::MiddleClick), 0);
-    EXPECT_EQ(platform::trayCode(QSystemTrayIcon::Unknown), 0);
+    using Tray = QSystemTrayIcon;
+    for (const auto& [reason, code] : {std::pair{Tray::Trigger, 514}, {Tray::DoubleClick, 515}, {Tray::Context, 517},
+                                      {Tray::MiddleClick, 0}, {Tray::Unknown, 0}})
+        EXPECT_EQ(platform::trayCode(reason), code) << reason;
 }
 
 } // namespace
