@@ -1,8 +1,17 @@
 #include "support/WindowHarness.h"
 
+#include "windows/links/BrowseFrm.h"
+#include "windows/links/LinkFrm.h"
+#include "windows/links/NewLinkFrm.h"
+#include "windows/links/QuickLinkFrm.h"
+#include "windows/start/EncryptionFrm.h"
+#include "windows/start/NewFileFrm.h"
+
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -62,6 +71,41 @@ QStringList WindowHarness::captions(const QString& prefix, int count)
     for (int i = 0; i < count; ++i)
         shown.push_back(label(QStringLiteral("%1_%2").arg(prefix).arg(i))->text());
     return shown;
+}
+
+std::string WindowHarness::loadedWindows()
+{
+    windows::WindowOwner& o = *owner;
+    const std::pair<bool, std::function<QWidget&()>> windows[] = {
+        {o.isStartUpLoaded(), [&]() -> QWidget& { return o.startUp(); }},
+        {o.isNewFileFrmLoaded(), [&]() -> QWidget& { return o.newFileFrm(); }},
+        {o.isEncryptionFrmLoaded(), [&]() -> QWidget& { return o.encryptionFrm(); }},
+        {o.isDataFrmLoaded(), [&]() -> QWidget& { return o.dataFrm(); }},
+        {o.isLinkFrmLoaded(), [&]() -> QWidget& { return o.linkFrm(); }},
+        {o.isNewLinkFrmLoaded(), [&]() -> QWidget& { return o.newLinkFrm(); }},
+        {o.isQuickLinkFrmLoaded(), [&]() -> QWidget& { return o.quickLinkFrm(); }},
+        {o.isBrowseFrmLoaded(), [&]() -> QWidget& { return o.browseFrm(); }},
+    };
+    const char* const names[] = {"start", "newfile", "password", "main", "linkmenu", "linkeditor", "quicklinks", "picker"};
+    std::string shown;
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (!windows[i].first)
+            continue;
+        shown += shown.empty() ? "" : " ";
+        shown += names[i];
+        shown += windows[i].second().isVisible() ? '+' : '-';
+    }
+    return shown;
+}
+
+std::map<std::string, std::string> WindowHarness::filesIn(const std::filesystem::path& where)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(where.empty() ? folder.path() : where)) {
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = readFile(entry.path());
+    }
+    return files;
 }
 
 void WindowHarness::finishNote()
