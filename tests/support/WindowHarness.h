@@ -58,6 +58,13 @@ public:
     QPlainTextEdit* note() { return control<QPlainTextEdit>("FileNote"); }
     QLineEdit* status() { return control<QLineEdit>("StatusTxt"); }
     QScrollBar* bar(const char* name) { return control<QScrollBar>(name); }
+    // A scroll bar of the main window as "hidden" or "1..2 at 1" (its range and value).
+    std::string scrolling(const char* name)
+    {
+        const QScrollBar* b = bar(name);
+        return b->isVisible() ? QStringLiteral("%1..%2 at %3").arg(b->minimum()).arg(b->maximum()).arg(b->value()).toStdString()
+                              : "hidden";
+    }
     // Types into the search box (a whole text at once, as a paste).
     void search(const QString& text) { control<QLineEdit>("SearchTxt")->setText(text); }
     // Clicks a row and lets the note display finish.
