@@ -76,26 +76,20 @@ QStringList WindowHarness::captions(const QString& prefix, int count)
 std::string WindowHarness::loadedWindows()
 {
     windows::WindowOwner& o = *owner;
-    const std::pair<bool, std::function<QWidget&()>> windows[] = {
-        {o.isStartUpLoaded(), [&]() -> QWidget& { return o.startUp(); }},
-        {o.isNewFileFrmLoaded(), [&]() -> QWidget& { return o.newFileFrm(); }},
-        {o.isEncryptionFrmLoaded(), [&]() -> QWidget& { return o.encryptionFrm(); }},
-        {o.isDataFrmLoaded(), [&]() -> QWidget& { return o.dataFrm(); }},
-        {o.isLinkFrmLoaded(), [&]() -> QWidget& { return o.linkFrm(); }},
-        {o.isNewLinkFrmLoaded(), [&]() -> QWidget& { return o.newLinkFrm(); }},
-        {o.isQuickLinkFrmLoaded(), [&]() -> QWidget& { return o.quickLinkFrm(); }},
-        {o.isBrowseFrmLoaded(), [&]() -> QWidget& { return o.browseFrm(); }},
+    QStringList shown;
+    auto add = [&](bool loaded, const char* name, const std::function<QWidget*()>& window) {
+        if (loaded)
+            shown << QString::fromLatin1(name) + (window()->isVisible() ? '+' : '-');
     };
-    const char* const names[] = {"start", "newfile", "password", "main", "linkmenu", "linkeditor", "quicklinks", "picker"};
-    std::string shown;
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        if (!windows[i].first)
-            continue;
-        shown += shown.empty() ? "" : " ";
-        shown += names[i];
-        shown += windows[i].second().isVisible() ? '+' : '-';
-    }
-    return shown;
+    add(o.isStartUpLoaded(), "start", [&] { return &o.startUp(); });
+    add(o.isNewFileFrmLoaded(), "newfile", [&] { return &o.newFileFrm(); });
+    add(o.isEncryptionFrmLoaded(), "password", [&] { return &o.encryptionFrm(); });
+    add(o.isDataFrmLoaded(), "main", [&] { return &o.dataFrm(); });
+    add(o.isLinkFrmLoaded(), "linkmenu", [&] { return &o.linkFrm(); });
+    add(o.isNewLinkFrmLoaded(), "linkeditor", [&] { return &o.newLinkFrm(); });
+    add(o.isQuickLinkFrmLoaded(), "quicklinks", [&] { return &o.quickLinkFrm(); });
+    add(o.isBrowseFrmLoaded(), "picker", [&] { return &o.browseFrm(); });
+    return shown.join(QLatin1Char(' ')).toStdString();
 }
 
 std::map<std::string, std::string> WindowHarness::filesIn(const std::filesystem::path& where)
