@@ -132,7 +132,6 @@ TEST_F(DataFrmTest, ClickingAMasterRowShowsItsSubRecordsLinksStatusAndNoteAndThe
     openData(kGarden);
     search("garden");
     click(label("Res_0"));
-    EXPECT_EQ(state.CurrentMaster, 1);
     EXPECT_EQ(captions("Subs", 3) << label("Subs_1")->Tag, QStringList({"garden tools", "Fence", "", "3"}));
     EXPECT_EQ(captions("Label1", 4), QStringList({"email  [2]", "folders  [0]", "files  [0]", "web  [1]"}));
     EXPECT_EQ(status()->text(), "Open");

@@ -107,15 +107,28 @@ TEST_F(StartUpFrmTest, StartAFileChosenWithTheKeysOpensWithEnterInTheMainWindowA
     for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
         QTest::keyClick(files(), key);
     EXPECT_EQ(loadedWindows(), "main+");
-    EXPECT_EQ(state.DataFilePath, folder.file("b.bcn"));
     EXPECT_EQ(store::upperBound(state.Records), 2);
     EXPECT_EQ(readFile(folder.file("BackUp_b.bcn")), kPlainFile);
     EXPECT_FALSE(fs::exists(folder.file("BackUp_a.bcn")));
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
-TEST_F(StartUpFrmTest, StartATypedPathIsBackedUpBesideItAndABackupIsNotBackedUpAgain)
+// Other file types and damaged files are reported and the start window stays; a
+// typed path is backed up beside it, and a backup is not backed up again.
+TEST_F(StartUpFrmTest, StartOtherFileTypesAndDamagedFilesAreReportedATypedPathIsBackedUpBesideIt)
 {
+    folder.write("OLD.BCN", kPlainFile);
+    folder.write("bad.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"}));
+    startWith("OLD.BCN", 2);
+    path()->setText(inFolder("notes.txt"));
+    click(button(2));
+    startWith("bad.bcn", 2);
+    const QString loadError = "File load error. The file '" + inFolder("bad.bcn") + "' has reported errors.";
+    EXPECT_EQ(fakes.messages.texts, (std::vector<QString>{"Invalid fle type", "Invalid fle type", loadError}));
+    EXPECT_EQ(fakes.messages.titles, std::vector<QString>(3, "Brindlecase"));
+    EXPECT_EQ(loadedWindows(), "start+");
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
+
     TempFolder elsewhere;
     elsewhere.write("typed.bcn", kPlainFile);
     elsewhere.write("BackUp_x.bcn", kPlainFile);
@@ -128,22 +141,6 @@ TEST_F(StartUpFrmTest, StartATypedPathIsBackedUpBesideItAndABackupIsNotBackedUpA
     EXPECT_EQ(filesIn(elsewhere.path()), (Files{{"typed.bcn", kPlainFile}, {"BackUp_typed.bcn", kPlainFile},
                                                 {"BackUp_x.bcn", kPlainFile}}));
     EXPECT_FALSE(fs::exists(folder.file("BackUp_")));
-}
-
-TEST_F(StartUpFrmTest, StartOtherFileTypesAndDamagedFilesAreReportedAndTheStartWindowStays)
-{
-    folder.write("OLD.BCN", kPlainFile);
-    folder.write("bad.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"}));
-    chooseFile("OLD.BCN");
-    click(button(2));
-    path()->setText(inFolder("notes.txt"));
-    click(button(2));
-    startWith("bad.bcn", 2);
-    const QString loadError = "File load error. The file '" + inFolder("bad.bcn") + "' has reported errors.";
-    EXPECT_EQ(fakes.messages.texts, (std::vector<QString>{"Invalid fle type", "Invalid fle type", loadError}));
-    EXPECT_EQ(fakes.messages.titles, std::vector<QString>(3, "Brindlecase"));
-    EXPECT_EQ(loadedWindows(), "start+");
-    EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
 }
 
 // "email file" mails the chosen file as an attachment, or asks for one.
@@ -194,21 +191,10 @@ TEST_F(StartUpFrmTest, NewFileThePasswordTickAndAPlainFileOfOneEmptyLine)
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
-TEST_F(StartUpFrmTest, NewFileAnEncipheredFileStartsWithOneUnencipheredEmptyLine)
-{
-    startButton(0);
-    clickTick();
-    type(newPasswordBox(), QStringLiteral("caf\u00E9"));
-    create(QStringLiteral("secret plans"));
-    EXPECT_EQ(filesIn(), (Files{{"secret plans.bcy", "\r\n"}}));
-    EXPECT_TRUE(state.FileEncrypted);
-    EXPECT_EQ(state.FilePassword, "caf\xE9");
-    EXPECT_EQ(loadedWindows(), "main+");
-}
-
 // A read-only file, a name that leaves the folder and a password outside the code
-// page are told and make nothing; the window stays.
-TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndTheWindowStays)
+// page are told and make nothing; the window stays. An enciphered file then starts
+// with one unenciphered empty line.
+TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndAnEncipheredFileStartsWithOneEmptyLine)
 {
     startButton(0);
     const fs::path locked = folder.write("locked.bcn", "000010000001Open      Kept\r\n");
@@ -226,6 +212,14 @@ TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndTheWindowStays)
     EXPECT_EQ(filesIn(), (Files{{"locked.bcn", "000010000001Open      Kept\r\n"}}));
     EXPECT_FALSE(fs::exists(folder.path().parent_path() / "outside.bcn"));
     EXPECT_EQ(loadedWindows(), "start- newfile+");
+
+    newPasswordBox()->clear();
+    type(newPasswordBox(), QStringLiteral("caf\u00E9"));
+    create(QStringLiteral("secret plans"));
+    EXPECT_EQ(filesIn(), (Files{{"locked.bcn", "000010000001Open      Kept\r\n"}, {"secret plans.bcy", "\r\n"}}));
+    EXPECT_TRUE(state.FileEncrypted);
+    EXPECT_EQ(state.FilePassword, "caf\xE9");
+    EXPECT_EQ(loadedWindows(), "main+");
 }
 
 // A wrong password shows the load error and the window waits for another; an
