@@ -81,7 +81,10 @@ protected:
     }
 };
 
-TEST_F(StartUpFrmTest, StartListsTheDataFilesOfTheProgramFolderInTheSavedSchemeAndNamesWhatCryptionWouldDo)
+// The data files of the program folder listed, in the saved scheme; the file
+// chosen with the keys names what "cryption" would do and opens with Enter in the
+// main window, keeping a backup of that file only.
+TEST_F(StartUpFrmTest, StartListsTheDataFilesAndOneChosenWithTheKeysOpensWithEnterKeepingABackup)
 {
     for (const char* name : {"notes.bcn", "secret.bcy", "OLD.BCN", "readme.txt"})
         folder.write(name, kPlainFile);
@@ -91,25 +94,20 @@ TEST_F(StartUpFrmTest, StartListsTheDataFilesOfTheProgramFolderInTheSavedSchemeA
     for (int i = 0; i < files()->count(); ++i)
         listed << files()->item(i)->text();
     EXPECT_EQ(listed, QStringList({"notes.bcn", "OLD.BCN", "secret.bcy"}));
-    EXPECT_EQ(path()->text() + "|" + button(3)->text(), QString::fromStdString(folder.path().string()) + "|cryption");
-    const char* const chosen[][2] = {{"secret.bcy", "decrypt file"}, {"notes.bcn", "encrypt file"}, {"OLD.BCN", "cryption"}};
-    for (const auto& [file, caption] : chosen) {
-        chooseFile(QString::fromLatin1(file));
-        EXPECT_EQ(path()->text() + "|" + button(3)->text(), inFolder(file) + "|" + caption);
-    }
-}
-
-TEST_F(StartUpFrmTest, StartAFileChosenWithTheKeysOpensWithEnterInTheMainWindowAndKeepsABackup)
-{
-    folder.write("a.bcn", kPlainFile);
-    folder.write("b.bcn", kPlainFile);
+    QStringList shown = {path()->text() + "|" + button(3)->text()};
     files()->setFocus();
-    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
         QTest::keyClick(files(), key);
+        shown << path()->text() + "|" + button(3)->text();
+    }
+    EXPECT_EQ(shown, QStringList({QString::fromStdString(folder.path().string()) + "|cryption", inFolder("notes.bcn") + "|encrypt file",
+                                  inFolder("OLD.BCN") + "|cryption", inFolder("secret.bcy") + "|decrypt file",
+                                  inFolder("OLD.BCN") + "|cryption", inFolder("notes.bcn") + "|encrypt file"}));
+    QTest::keyClick(files(), Qt::Key_Return);
     EXPECT_EQ(loadedWindows(), "main+");
     EXPECT_EQ(store::upperBound(state.Records), 2);
-    EXPECT_EQ(readFile(folder.file("BackUp_b.bcn")), kPlainFile);
-    EXPECT_FALSE(fs::exists(folder.file("BackUp_a.bcn")));
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_OLD.BCN")) || fs::exists(folder.file("BackUp_secret.bcy")));
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcn")), kPlainFile);
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
