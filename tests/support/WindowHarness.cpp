@@ -104,8 +104,9 @@ std::map<std::string, std::string> WindowHarness::filesIn(const std::filesystem:
 
 void WindowHarness::finishNote()
 {
-    for (int tick = 0; tick < 10000 && window->isTyping(); ++tick)
-        window->Timer1_Timer();
+    windows::DataFrm& main = owner->dataFrm();
+    for (int tick = 0; tick < 10000 && main.isTyping(); ++tick)
+        main.Timer1_Timer();
 }
 
 void WindowHarness::hover(QWidget* control)

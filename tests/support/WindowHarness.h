@@ -50,7 +50,12 @@ public:
 
     // Controls of the main window, however it was opened.
     template <typename T = QWidget>
-    T* control(const QString& name) { return find<T>(owner->isDataFrmLoaded() ? &owner->dataFrm() : window, name); }
+    T* control(const QString& name)
+    {
+        if (!owner->isDataFrmLoaded())
+            throw std::runtime_error("the main window is not open for control " + name.toStdString());
+        return find<T>(&owner->dataFrm(), name);
+    }
     windows::TagLabel* label(const QString& name) { return control<windows::TagLabel>(name); }
     // The captions of PREFIX_0 .. PREFIX_(count - 1).
     QStringList captions(const QString& prefix, int count);

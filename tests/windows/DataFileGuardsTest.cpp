@@ -76,7 +76,7 @@ TEST_F(DataFileGuardsTest, AChangeWhoseSaveFailedIsNotDroppedWithoutAsking)
     fakes.messages.answers = {2, 0}; // "Cancel", then "Save again"
     click(command(8));
     EXPECT_EQ(fakes.messages.offers.back(), QStringList({"Save again", "Discard it", "Cancel"}));
-    EXPECT_TRUE(owner->isDataFrmLoaded());
+    ASSERT_TRUE(owner->isDataFrmLoaded());
     ::chmod(state.DataFilePath.c_str(), 0644);
     click(command(8));
     EXPECT_FALSE(owner->isDataFrmLoaded());
@@ -160,10 +160,8 @@ TEST_F(DataFileGuardsTest, AFileAnotherInstanceHoldsOpensReadOnlyOrAnywayAsChose
         fakes.messages.answers = {answer};
         find<QLineEdit>(&startUp(), QStringLiteral("SearchTxt"))->setText(QString::fromStdString(data.string()));
         startButton(2);
-        if (owner->isDataFrmLoaded()) {
-            window = &owner->dataFrm();
+        if (owner->isDataFrmLoaded())
             chooseMaster("Garden");
-        }
     };
     open(2); // "Cancel"
     EXPECT_EQ(fakes.messages.offers.back(), QStringList({"Open read-only", "Open anyway", "Cancel"}));
