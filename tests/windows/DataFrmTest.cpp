@@ -73,7 +73,7 @@ const std::uint32_t kShades[10][5] = {
 
 class DataFrmTest : public ::testing::Test, public WindowHarness {};
 
-TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileInGreen)
+TEST_F(DataFrmTest, OpensAsDesignedInGreenWithNothingSelectedAndHidesToTheTray)
 {
     openData(kGarden);
     QStringList buttons;
@@ -98,6 +98,26 @@ TEST_F(DataFrmTest, OpensAsDesignedWithNothingSelectedAndWithoutASettingsFileInG
     EXPECT_EQ(qRound(window->windowOpacity() * 255), 255);
     QTest::keyClicks(note(), "typed"); // without a record there is nothing to type into
     EXPECT_EQ(note()->toPlainText(), "");
+
+    // "hide" goes to the tray; the tray's clicks bring the window back.
+    click(label("Label4"));
+    QString seen = window->isVisible() ? "shown" : "hidden";
+    auto trayClick = [&](int code) {
+        fakes.tray.send(code);
+        seen += window->isMinimized() ? " minimized" : window->isVisible() ? " shown" : " hidden";
+    };
+    trayClick(517); // the right button only brings it forward
+    trayClick(514);
+    window->showMinimized();
+    trayClick(513);
+    trayClick(515);
+    EXPECT_EQ(seen, "hidden hidden shown minimized shown");
+    // The file menu opens from its picture and closes over the background.
+    EXPECT_FALSE(label("Label6")->isVisible());
+    click(label("Label7"));
+    EXPECT_TRUE(label("Label6")->isVisible() && label("Label8")->isVisible());
+    window->Form_MouseMove();
+    EXPECT_FALSE(label("Label6")->isVisible());
 }
 
 TEST_F(DataFrmTest, ResultRowsShowFiveEntriesWithTheirIndexAndPageTheRest)
@@ -251,30 +271,6 @@ TEST_F(DataFrmTest, TheStripDragsTheWindowAndTheSoundButtonAndEveryTransparencyC
                       i <= cell ? rgb(0, 255, 0) : rgb(0, 128, 0));
         }
     }
-}
-
-TEST_F(DataFrmTest, HideGoesToTheTrayTheTraysClicksBringItBackAndTheFileMenuOpens)
-{
-    windows::DataFrm& window = openData(kGarden);
-    click(label("Label4"));
-    QString seen = window.isVisible() ? "shown" : "hidden";
-    auto trayClick = [&](int code) {
-        fakes.tray.send(code);
-        seen += window.isMinimized() ? " minimized" : window.isVisible() ? " shown" : " hidden";
-    };
-    trayClick(517); // the right button only brings it forward
-    trayClick(514);
-    window.showMinimized();
-    trayClick(513);
-    trayClick(515);
-    EXPECT_EQ(seen, "hidden hidden shown minimized shown");
-
-    // The file menu opens from its picture and closes over the background.
-    EXPECT_FALSE(label("Label6")->isVisible());
-    click(label("Label7"));
-    EXPECT_TRUE(label("Label6")->isVisible() && label("Label8")->isVisible());
-    window.Form_MouseMove();
-    EXPECT_FALSE(label("Label6")->isVisible());
 }
 
 // What reaches a data file line from the boxes a person types and pastes into: no
