@@ -75,7 +75,7 @@ TEST_F(DataFileGuardsTest, AChangeWhoseSaveFailedIsNotDroppedWithoutAsking)
     EXPECT_THAT(lastMessage(), HasSubstr("read-only"));
     fakes.messages.answers = {2, 0}; // "Cancel", then "Save again"
     click(command(8));
-    EXPECT_EQ(fakes.messages.offers.back(), QStringList({"Save again", "Discard it", "Cancel"}));
+    EXPECT_EQ(fakes.messages.offers, std::vector<QStringList>{QStringList({"Save again", "Discard it", "Cancel"})});
     ASSERT_TRUE(owner->isDataFrmLoaded());
     ::chmod(state.DataFilePath.c_str(), 0644);
     click(command(8));
@@ -164,7 +164,7 @@ TEST_F(DataFileGuardsTest, AFileAnotherInstanceHoldsOpensReadOnlyOrAnywayAsChose
             chooseMaster("Garden");
     };
     open(2); // "Cancel"
-    EXPECT_EQ(fakes.messages.offers.back(), QStringList({"Open read-only", "Open anyway", "Cancel"}));
+    EXPECT_EQ(fakes.messages.offers, std::vector<QStringList>{QStringList({"Open read-only", "Open anyway", "Cancel"})});
     EXPECT_THAT(question(0), HasSubstr("is open in another Brindlecase (process 1 on this computer)"));
     EXPECT_FALSE(owner->isDataFrmLoaded());
 

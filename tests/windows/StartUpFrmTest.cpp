@@ -260,7 +260,7 @@ TEST_F(StartUpFrmTest, PasswordEncipheringThenDecipheringGivesBackTheSameBytes)
     EXPECT_FALSE(state.OpenAfterPassword);
     enterPassword(QStringLiteral("secret"), true);
     EXPECT_EQ(lastMessage(), "File encrypted.");
-    EXPECT_EQ(fakes.messages.titles.back(), "Brindlecase - Encrypt");
+    EXPECT_EQ(fakes.messages.titles, std::vector<QString>{"Brindlecase - Encrypt"});
     EXPECT_EQ(filesIn(), (Files{{"BackUp_notes.bcn", kPlain}, {"notes.bcy", kPublishedCodes + "\r\n"}}));
     EXPECT_EQ(loadedWindows(), "start+");
 
