@@ -1,5 +1,4 @@
 #include "support/WindowHarness.h"
-#include "windows/controls/Colours.h"
 #include "windows/controls/FolderLists.h"
 #include "windows/links/BrowseFrm.h"
 #include "windows/links/LinkFrm.h"
@@ -102,8 +101,9 @@ TEST_F(LinkWindowsTest, SavingNeedsALinkThenADescriptionAndASubRecordsLinksGoToT
 }
 
 // The add / edit link window and the link menu: prompt, browse button, captions and
-// opacity follow the link kind (the menu is less see-through in black and white).
-TEST_F(LinkWindowsTest, TheLinkWindowsFollowTheKind)
+// opacity follow the link kind (the menu is less see-through in black and white);
+// a row emptied under the pointer loses its hover colour.
+TEST_F(LinkWindowsTest, TheLinkWindowsFollowTheKindAndAnEmptiedRowLosesItsHoverColour)
 {
     const char* prompts[] = {"type / paste email address below:", "type / paste folder location below or click browse:",
                              "type / paste file location below or click browse:", "type / paste web URL address below:"};
@@ -140,6 +140,13 @@ TEST_F(LinkWindowsTest, TheLinkWindowsFollowTheKind)
               QList<uint>({0u, 0xFFFFFFu, 0xFFFFFFu}));
     window->Form_MouseMove(); // the background of the main window closes the menu
     EXPECT_FALSE(owner->isLinkFrmLoaded());
+    // A row emptied under the pointer loses its hover colour.
+    TagLabel* row = label("resA_1");
+    hover(row);
+    ASSERT_EQ(row->backColour(), 0u);
+    tab(2); // one folder: row 0 is refilled, rows 1 to 3 emptied
+    EXPECT_EQ(row->text(), "");
+    EXPECT_EQ(row->backColour(), 0xFFFFFFu);
 }
 
 TEST_F(LinkWindowsTest, MenuEntriesMailCollectOpenThroughTheShellAndDelete)
@@ -226,18 +233,6 @@ TEST_F(LinkWindowsTest, LongLinksAreCutWithTheWholeTextInTheirTooltipAndTheMenu)
         const QString widest = QStringList({"email", "folders", "files", "web"})[kind] + QStringLiteral("  [88]");
         EXPECT_LE(command(kind)->fontMetrics().horizontalAdvance(widest), command(kind)->contentsRect().width()) << kind;
     }
-}
-
-TEST_F(LinkWindowsTest, ARowEmptiedUnderThePointerLosesItsHoverColour)
-{
-    window->cols_Click(5);
-    tab(1);
-    TagLabel* row = label("resA_1");
-    hover(row);
-    ASSERT_EQ(row->backColour(), windows::colourRef(0, 128, 0));
-    tab(2); // one folder: row 0 is refilled, rows 1 to 3 emptied
-    EXPECT_EQ(row->text(), "");
-    EXPECT_EQ(row->backColour(), windows::colourRef(0, 64, 0));
 }
 
 } // namespace
