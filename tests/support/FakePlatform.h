@@ -29,15 +29,12 @@ public:
     {
         questions.push_back(text);
         offers.push_back(offered);
-        if (answers.empty())
-            return static_cast<int>(offered.size()) - 1;
-        const int answer = answers.front();
-        answers.erase(answers.begin());
+        const int answer = answers.empty() ? static_cast<int>(offered.size()) - 1 : answers.front();
+        if (!answers.empty())
+            answers.erase(answers.begin());
         return answer;
     }
-    std::vector<QString> titles;
-    std::vector<QString> texts;
-    std::vector<QString> questions;
+    std::vector<QString> titles, texts, questions;
     std::vector<QStringList> offers;
     std::vector<int> answers;
 };
@@ -73,8 +70,7 @@ public:
     QTime currentTime() override { return times[std::min(timeReadings++, times.size() - 1)]; }
     std::vector<QDate> dates{QDate(2026, 12, 6)};
     std::vector<QTime> times{QTime(9, 5, 7)};
-    std::size_t dateReadings = 0;
-    std::size_t timeReadings = 0;
+    std::size_t dateReadings = 0, timeReadings = 0;
 };
 
 // Records what was to be opened and answers with a chosen result.
@@ -92,10 +88,7 @@ public:
         attachments.push_back(attachment);
     }
     int result = platform::shell::kOpened;
-    std::vector<QString> opened;
-    std::vector<QString> mails;
-    std::vector<QString> composed;
-    std::vector<QString> attachments;
+    std::vector<QString> opened, mails, composed, attachments;
 };
 
 // Answers the print dialogs as told, recording the page layout each print dialog

@@ -1,8 +1,17 @@
 #include "support/WindowHarness.h"
 
+#include "windows/links/BrowseFrm.h"
+#include "windows/links/LinkFrm.h"
+#include "windows/links/NewLinkFrm.h"
+#include "windows/links/QuickLinkFrm.h"
+#include "windows/start/EncryptionFrm.h"
+#include "windows/start/NewFileFrm.h"
+
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QMouseEvent>
+
+#include <functional>
 
 namespace fs = std::filesystem;
 
@@ -64,10 +73,40 @@ QStringList WindowHarness::captions(const QString& prefix, int count)
     return shown;
 }
 
+std::string WindowHarness::loadedWindows()
+{
+    windows::WindowOwner& o = *owner;
+    QStringList shown;
+    auto add = [&](bool loaded, const char* name, const std::function<QWidget*()>& window) {
+        if (loaded)
+            shown << QString::fromLatin1(name) + (window()->isVisible() ? '+' : '-');
+    };
+    add(o.isStartUpLoaded(), "start", [&] { return &o.startUp(); });
+    add(o.isNewFileFrmLoaded(), "newfile", [&] { return &o.newFileFrm(); });
+    add(o.isEncryptionFrmLoaded(), "password", [&] { return &o.encryptionFrm(); });
+    add(o.isDataFrmLoaded(), "main", [&] { return &o.dataFrm(); });
+    add(o.isLinkFrmLoaded(), "linkmenu", [&] { return &o.linkFrm(); });
+    add(o.isNewLinkFrmLoaded(), "linkeditor", [&] { return &o.newLinkFrm(); });
+    add(o.isQuickLinkFrmLoaded(), "quicklinks", [&] { return &o.quickLinkFrm(); });
+    add(o.isBrowseFrmLoaded(), "picker", [&] { return &o.browseFrm(); });
+    return shown.join(QLatin1Char(' ')).toStdString();
+}
+
+std::map<std::string, std::string> WindowHarness::filesIn(const std::filesystem::path& where)
+{
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(where.empty() ? folder.path() : where)) {
+        if (entry.is_regular_file())
+            files[entry.path().filename().string()] = readFile(entry.path());
+    }
+    return files;
+}
+
 void WindowHarness::finishNote()
 {
-    for (int tick = 0; tick < 10000 && window->isTyping(); ++tick)
-        window->Timer1_Timer();
+    windows::DataFrm& main = owner->dataFrm();
+    for (int tick = 0; tick < 10000 && main.isTyping(); ++tick)
+        main.Timer1_Timer();
 }
 
 void WindowHarness::hover(QWidget* control)

@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <map>
+
 namespace testing_support {
 
 // A program folder of its own (with the program's pictures), the shared state, fake
@@ -46,9 +48,14 @@ public:
     }
     windows::TagLabel* label(QWidget* parent, const QString& name) { return find<windows::TagLabel>(parent, name); }
 
-    // Controls of the main window.
+    // Controls of the main window, however it was opened.
     template <typename T = QWidget>
-    T* control(const QString& name) { return find<T>(window, name); }
+    T* control(const QString& name)
+    {
+        if (!owner->isDataFrmLoaded())
+            throw std::runtime_error("the main window is not open for control " + name.toStdString());
+        return find<T>(&owner->dataFrm(), name);
+    }
     windows::TagLabel* label(const QString& name) { return control<windows::TagLabel>(name); }
     // The captions of PREFIX_0 .. PREFIX_(count - 1).
     QStringList captions(const QString& prefix, int count);
@@ -56,11 +63,36 @@ public:
     QPlainTextEdit* note() { return control<QPlainTextEdit>("FileNote"); }
     QLineEdit* status() { return control<QLineEdit>("StatusTxt"); }
     QScrollBar* bar(const char* name) { return control<QScrollBar>(name); }
+    // A scroll bar of the main window as "hidden" or "1..2 at 1" (its range and value).
+    std::string scrolling(const char* name)
+    {
+        const QScrollBar* b = bar(name);
+        return b->isVisible() ? QStringLiteral("%1..%2 at %3").arg(b->minimum()).arg(b->maximum()).arg(b->value()).toStdString()
+                              : "hidden";
+    }
     // Types into the search box (a whole text at once, as a paste).
     void search(const QString& text) { control<QLineEdit>("SearchTxt")->setText(text); }
     // Clicks a row and lets the note display finish.
     void select(const QString& row) { click(label(row)); finishNote(); }
+    // Searches and chooses the first master found.
+    void chooseMaster(const QString& searched) { search(searched); select("Res_0"); }
+    // Types a text at the end of the note, then "save changes".
+    void save(const QString& typed = QString())
+    {
+        if (!typed.isEmpty())
+            type(note(), typed);
+        click(command(6));
+        finishNote();
+    }
     void finishNote();
+    // The text of the last message shown, or nothing.
+    std::string lastMessage() const { return fakes.messages.texts.empty() ? "" : fakes.messages.texts.back().toStdString(); }
+
+    // The loaded windows in a fixed order, each marked "+" when shown and "-" when
+    // hidden, e.g. "start- newfile+".
+    std::string loadedWindows();
+    // Every regular file of a folder (the program folder when none is given) with its bytes.
+    std::map<std::string, std::string> filesIn(const std::filesystem::path& where = {});
 
     // A real left click in the middle of a control.
     static void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center()); }

@@ -10,12 +10,15 @@
 #include <QCheckBox>
 #include <QListWidget>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
 
 using namespace testing_support;
 namespace fs = std::filesystem;
+using ::testing::EndsWith;
+using ::testing::StartsWith;
 
 namespace {
 
@@ -32,15 +35,17 @@ const std::string kGardenQuestionMark =
     "141,241,231,110,096,160\r\n";
 const std::string kPlain = kPublishedLine + "\r\n";
 
+using Files = std::map<std::string, std::string>;
+
 class StartUpFrmTest : public ::testing::Test, public WindowHarness {
 protected:
     // The start window.
     QListWidget* files() { return find<QListWidget>(&startUp(), "File1"); }
     QLineEdit* path() { return find<QLineEdit>(&startUp(), "SearchTxt"); }
     windows::TagLabel* button(int index) { return label(&startUp(), QStringLiteral("Label1_%1").arg(index)); }
-    QString inFolder(const char* name) { return QString::fromStdString((folder.path() / name).string()); }
+    QString inFolder(const std::string& name) { return QString::fromStdString(folder.file(name).string()); }
 
-    // The new file window.
+    // The new file window: its name and password boxes, its tick, "create".
     windows::NewFileFrm& newFileFrm() { return owner->newFileFrm(); }
     QLineEdit* nameBox() { return find<QLineEdit>(&newFileFrm(), QStringLiteral("SearchTxt")); }
     QLineEdit* newPasswordBox() { return find<QLineEdit>(&newFileFrm(), QStringLiteral("Text1")); }
@@ -56,9 +61,9 @@ protected:
         click(label(&newFileFrm(), QStringLiteral("Label1_1")));
     }
 
-    // The password window.
+    // The password window: types the password and confirms it with Enter or with
+    // the "continue" button.
     QLineEdit* passwordBox() { return find<QLineEdit>(&owner->encryptionFrm(), QStringLiteral("Text1")); }
-    // Types the password and confirms it with Enter or with the "continue" button.
     void enterPassword(const QString& password, bool withButton = false)
     {
         passwordBox()->clear();
@@ -68,21 +73,18 @@ protected:
         else
             QTest::keyClick(passwordBox(), Qt::Key_Return);
     }
-    bool passwordWindowWaits() { return owner->isEncryptionFrmLoaded() && owner->encryptionFrm().isVisible(); }
-    // Every file of the program folder with its bytes.
-    std::map<std::string, std::string> folderContents()
+    // Chooses a file of the program folder and clicks a start button.
+    void startWith(const std::string& file, int index)
     {
-        std::map<std::string, std::string> files;
-        for (const auto& entry : fs::directory_iterator(folder.path())) {
-            if (entry.is_regular_file())
-                files[entry.path().filename().string()] = readFile(entry.path());
-        }
-        return files;
+        chooseFile(QString::fromStdString(file));
+        startButton(index);
     }
-    QString lastMessage() { return fakes.messages.texts.empty() ? QString() : fakes.messages.texts.back(); }
 };
 
-TEST_F(StartUpFrmTest, StartListsTheDataFilesOfTheProgramFolderInTheSavedSchemeAndNamesWhatCryptionWouldDo)
+// The data files of the program folder listed, in the saved scheme; the file
+// chosen with the keys names what "cryption" would do and opens with Enter in the
+// main window, keeping a backup of that file only.
+TEST_F(StartUpFrmTest, StartListsTheDataFilesAndOneChosenWithTheKeysOpensWithEnterKeepingABackup)
 {
     for (const char* name : {"notes.bcn", "secret.bcy", "OLD.BCN", "readme.txt"})
         folder.write(name, kPlainFile);
@@ -92,70 +94,51 @@ TEST_F(StartUpFrmTest, StartListsTheDataFilesOfTheProgramFolderInTheSavedSchemeA
     for (int i = 0; i < files()->count(); ++i)
         listed << files()->item(i)->text();
     EXPECT_EQ(listed, QStringList({"notes.bcn", "OLD.BCN", "secret.bcy"}));
-    EXPECT_EQ(path()->text(), QString::fromStdString(folder.path().string()));
-    EXPECT_EQ(button(3)->text(), "cryption");
-    const char* const chosen[][2] = {{"secret.bcy", "decrypt file"}, {"notes.bcn", "encrypt file"}, {"OLD.BCN", "cryption"}};
-    for (const auto& [file, caption] : chosen) {
-        chooseFile(QString::fromLatin1(file));
-        EXPECT_EQ(button(3)->text(), caption);
-        EXPECT_EQ(path()->text(), inFolder(file));
-    }
-}
-
-TEST_F(StartUpFrmTest, StartAFileChosenWithTheKeysOpensWithEnterInTheMainWindowAndKeepsABackup)
-{
-    folder.write("a.bcn", kPlainFile);
-    folder.write("b.bcn", kPlainFile);
+    QStringList shown = {path()->text() + "|" + button(3)->text()};
     files()->setFocus();
-    QTest::keyClick(files(), Qt::Key_Down);
-    QTest::keyClick(files(), Qt::Key_Down);
-    EXPECT_EQ(path()->text(), inFolder("b.bcn"));
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
+        QTest::keyClick(files(), key);
+        shown << path()->text() + "|" + button(3)->text();
+    }
+    EXPECT_EQ(shown, QStringList({QString::fromStdString(folder.path().string()) + "|cryption", inFolder("notes.bcn") + "|encrypt file",
+                                  inFolder("OLD.BCN") + "|cryption", inFolder("secret.bcy") + "|decrypt file",
+                                  inFolder("OLD.BCN") + "|cryption", inFolder("notes.bcn") + "|encrypt file"}));
     QTest::keyClick(files(), Qt::Key_Return);
-    ASSERT_TRUE(owner->isDataFrmLoaded());
-    EXPECT_TRUE(owner->dataFrm().isVisible());
-    EXPECT_FALSE(owner->isStartUpLoaded());
-    EXPECT_EQ(state.DataFilePath, folder.file("b.bcn"));
+    EXPECT_EQ(loadedWindows(), "main+");
     EXPECT_EQ(store::upperBound(state.Records), 2);
-    EXPECT_EQ(readFile(folder.file("BackUp_b.bcn")), kPlainFile);
-    EXPECT_FALSE(fs::exists(folder.file("BackUp_a.bcn")));
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_OLD.BCN")) || fs::exists(folder.file("BackUp_secret.bcy")));
+    EXPECT_EQ(readFile(folder.file("BackUp_notes.bcn")), kPlainFile);
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
-TEST_F(StartUpFrmTest, StartATypedPathIsBackedUpBesideItAndABackupIsNotBackedUpAgain)
-{
-    TempFolder elsewhere;
-    elsewhere.write("typed.bcn", kPlainFile);
-    elsewhere.write("BackUp_x.bcn", kPlainFile);
-    path()->setText(QString::fromStdString(elsewhere.file("typed.bcn").string()));
-    click(button(2));
-    ASSERT_TRUE(owner->isDataFrmLoaded());
-    EXPECT_EQ(readFile(elsewhere.file("BackUp_typed.bcn")), kPlainFile);
-    EXPECT_FALSE(fs::exists(folder.file("BackUp_")));
-
-    click(label(&owner->dataFrm(), "Label1_8"));
-    path()->setText(QString::fromStdString(elsewhere.file("BackUp_x.bcn").string()));
-    click(button(2));
-    EXPECT_TRUE(owner->isDataFrmLoaded());
-    EXPECT_FALSE(fs::exists(elsewhere.file("BackUp_BackUp_x.bcn")));
-}
-
-TEST_F(StartUpFrmTest, StartOtherFileTypesAndDamagedFilesAreReportedAndTheStartWindowStays)
+// Other file types and damaged files are reported and the start window stays; a
+// typed path is backed up beside it, and a backup is not backed up again.
+TEST_F(StartUpFrmTest, StartOtherFileTypesAndDamagedFilesAreReportedATypedPathIsBackedUpBesideIt)
 {
     folder.write("OLD.BCN", kPlainFile);
     folder.write("bad.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"}));
-    chooseFile("OLD.BCN");
+    startWith("OLD.BCN", 2);
+    path()->setText(inFolder("notes.txt"));
     click(button(2));
-    path()->setText("/tmp/notes.txt");
-    click(button(2));
-    EXPECT_FALSE(owner->isDataFrmLoaded());
-    chooseFile("bad.bcn");
-    click(button(2));
+    startWith("bad.bcn", 2);
     const QString loadError = "File load error. The file '" + inFolder("bad.bcn") + "' has reported errors.";
     EXPECT_EQ(fakes.messages.texts, (std::vector<QString>{"Invalid fle type", "Invalid fle type", loadError}));
     EXPECT_EQ(fakes.messages.titles, std::vector<QString>(3, "Brindlecase"));
-    EXPECT_TRUE(owner->startUp().isVisible());
-    EXPECT_FALSE(owner->isDataFrmLoaded());
+    EXPECT_EQ(loadedWindows(), "start+");
     EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
+
+    TempFolder elsewhere;
+    elsewhere.write("typed.bcn", kPlainFile);
+    elsewhere.write("BackUp_x.bcn", kPlainFile);
+    for (const char* typed : {"typed.bcn", "BackUp_x.bcn"}) {
+        path()->setText(QString::fromStdString(elsewhere.file(typed).string()));
+        click(button(2));
+        EXPECT_EQ(loadedWindows(), "main+");
+        click(command(8)); // "load new file"
+    }
+    EXPECT_EQ(filesIn(elsewhere.path()), (Files{{"typed.bcn", kPlainFile}, {"BackUp_typed.bcn", kPlainFile},
+                                                {"BackUp_x.bcn", kPlainFile}}));
+    EXPECT_FALSE(fs::exists(folder.file("BackUp_")));
 }
 
 // "email file" mails the chosen file as an attachment, or asks for one.
@@ -163,15 +146,14 @@ TEST_F(StartUpFrmTest, StartEmailFileComposesAMailWithTheChosenFileAttached)
 {
     folder.write("my notes.bcn", "\r\n");
     click(button(1));
-    EXPECT_EQ(fakes.messages.texts, std::vector<QString>{"Select a file to email."});
+    EXPECT_EQ(lastMessage(), "Select a file to email.");
     EXPECT_TRUE(fakes.launcher.composed.empty());
-    chooseFile("my notes.bcn");
-    click(button(1));
+    startWith("my notes.bcn", 1);
     const QString file = inFolder("my notes.bcn");
     EXPECT_EQ(fakes.launcher.composed, std::vector<QString>{"mailto:?Subject=Brindlecase File&Attacth=\"" + file + "\""});
     EXPECT_EQ(fakes.launcher.attachments, std::vector<QString>{file});
     EXPECT_EQ(fakes.messages.texts.size(), 1u);
-    EXPECT_TRUE(startUp().isVisible());
+    EXPECT_EQ(loadedWindows(), "start+");
 }
 
 // The tick turns the password box on (emptied, with the keyboard) and off; ticked
@@ -180,18 +162,16 @@ TEST_F(StartUpFrmTest, StartEmailFileComposesAMailWithTheChosenFileAttached)
 TEST_F(StartUpFrmTest, NewFileThePasswordTickAndAPlainFileOfOneEmptyLine)
 {
     startButton(0);
-    EXPECT_FALSE(owner->startUp().isVisible());
+    EXPECT_EQ(loadedWindows(), "start- newfile+");
     EXPECT_EQ(newFileFrm().windowTitle(), "New Brindlecase File");
     EXPECT_FALSE(newPasswordBox()->isEnabled());
     newPasswordBox()->setText(QStringLiteral("left over"));
     clickTick();
-    EXPECT_TRUE(newPasswordBox()->isEnabled());
-    EXPECT_TRUE(label(&newFileFrm(), QStringLiteral("Label2_1"))->isEnabled());
-    EXPECT_TRUE(newPasswordBox()->text().isEmpty());
+    EXPECT_TRUE(newPasswordBox()->isEnabled() && label(&newFileFrm(), QStringLiteral("Label2_1"))->isEnabled());
     EXPECT_EQ(newFileFrm().focusWidget(), newPasswordBox());
     create(QStringLiteral("plans"));
-    EXPECT_TRUE(newFileFrm().isVisible());
-    EXPECT_FALSE(fs::exists(folder.file("plans.bcy")));
+    EXPECT_EQ(loadedWindows(), "start- newfile+");
+    EXPECT_TRUE(filesIn().empty());
 
     state.FilePassword = "before";
     type(newPasswordBox(), QStringLiteral("typed"));
@@ -200,35 +180,19 @@ TEST_F(StartUpFrmTest, NewFileThePasswordTickAndAPlainFileOfOneEmptyLine)
     folder.write("plans.bcn", "000010000001Open      Garden\r\n");
     state.Records.emplace_back();
     QTest::keyClick(nameBox(), Qt::Key_Return); // Enter in the name box creates too
-    EXPECT_EQ(readFile(folder.file("plans.bcn")), "\r\n");
-    EXPECT_FALSE(fs::exists(folder.file("plans.bcy")));
+    EXPECT_EQ(filesIn(), (Files{{"plans.bcn", "\r\n"}}));
     EXPECT_EQ(state.DataFilePath, folder.file("plans.bcn"));
     EXPECT_FALSE(state.FileEncrypted);
     EXPECT_EQ(state.FilePassword, "before");
     EXPECT_EQ(store::upperBound(state.Records), 0);
-    ASSERT_TRUE(owner->isDataFrmLoaded());
-    EXPECT_TRUE(owner->dataFrm().isVisible());
-    EXPECT_FALSE(owner->isStartUpLoaded());
-    EXPECT_FALSE(owner->isNewFileFrmLoaded());
+    EXPECT_EQ(loadedWindows(), "main+");
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 
-TEST_F(StartUpFrmTest, NewFileAnEncipheredFileStartsWithOneUnencipheredEmptyLine)
-{
-    startButton(0);
-    clickTick();
-    type(newPasswordBox(), QStringLiteral("caf\u00E9"));
-    create(QStringLiteral("secret plans"));
-    EXPECT_EQ(readFile(folder.file("secret plans.bcy")), "\r\n");
-    EXPECT_FALSE(fs::exists(folder.file("secret plans.bcn")));
-    EXPECT_TRUE(state.FileEncrypted);
-    EXPECT_EQ(state.FilePassword, "caf\xE9");
-    EXPECT_TRUE(owner->isDataFrmLoaded());
-}
-
 // A read-only file, a name that leaves the folder and a password outside the code
-// page are told and make nothing; the window stays.
-TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndTheWindowStays)
+// page are told and make nothing; the window stays. An enciphered file then starts
+// with one unenciphered empty line.
+TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndAnEncipheredFileStartsWithOneEmptyLine)
 {
     startButton(0);
     const fs::path locked = folder.write("locked.bcn", "000010000001Open      Kept\r\n");
@@ -239,106 +203,97 @@ TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndTheWindowStays)
     type(newPasswordBox(), QStringLiteral("\u041F\u0430\u0440\u043E\u043B\u044C"));
     create(QStringLiteral("plans"));
     ASSERT_EQ(fakes.messages.texts.size(), 3u);
-    EXPECT_EQ(fakes.messages.texts[0], QString::fromStdString("Could not save the file '" + locked.string() + "': the file is read-only."));
+    EXPECT_EQ(fakes.messages.texts[0], "Could not save the file '" + inFolder("locked.bcn") + "': the file is read-only.");
     EXPECT_EQ(fakes.messages.titles[0], "Brindlecase");
     EXPECT_TRUE(fakes.messages.texts[1].contains(QStringLiteral("a file name cannot hold \"/\"")));
     EXPECT_TRUE(fakes.messages.texts[2].startsWith(QStringLiteral("The password cannot hold \"\u041F\u0430\u0440\u043E\u043B\u044C\".")));
-    EXPECT_EQ(readFile(locked), "000010000001Open      Kept\r\n");
+    EXPECT_EQ(filesIn(), (Files{{"locked.bcn", "000010000001Open      Kept\r\n"}}));
     EXPECT_FALSE(fs::exists(folder.path().parent_path() / "outside.bcn"));
-    EXPECT_FALSE(fs::exists(folder.file("plans.bcy")));
-    EXPECT_TRUE(newFileFrm().isVisible());
-    EXPECT_FALSE(owner->isDataFrmLoaded());
+    EXPECT_EQ(loadedWindows(), "start- newfile+");
+
+    newPasswordBox()->clear();
+    type(newPasswordBox(), QStringLiteral("caf\u00E9"));
+    create(QStringLiteral("secret plans"));
+    EXPECT_EQ(filesIn(), (Files{{"locked.bcn", "000010000001Open      Kept\r\n"}, {"secret plans.bcy", "\r\n"}}));
+    EXPECT_TRUE(state.FileEncrypted);
+    EXPECT_EQ(state.FilePassword, "caf\xE9");
+    EXPECT_EQ(loadedWindows(), "main+");
 }
 
 // A wrong password shows the load error and the window waits for another; an
 // empty box does nothing; the right one opens the main window and keeps a backup.
+// Opening turns characters the code page cannot hold into "?", so files whose
+// password was set that way still open.
 TEST_F(StartUpFrmTest, PasswordOpeningAnEncipheredFileAsksForThePasswordAndKeepsABackup)
 {
     folder.write("garden.bcy", kGardenSecret);
-    chooseFile(QStringLiteral("garden.bcy"));
-    startButton(2);
-    ASSERT_TRUE(passwordWindowWaits());
+    startWith("garden.bcy", 2);
+    EXPECT_EQ(loadedWindows(), "start- password+");
     EXPECT_EQ(owner->encryptionFrm().windowTitle(), "Encryption");
-    EXPECT_FALSE(owner->startUp().isVisible());
     enterPassword(QString());
     enterPassword(QString(), true);
     EXPECT_TRUE(fakes.messages.texts.empty());
     enterPassword(QStringLiteral("Secret"));
-    EXPECT_EQ(fakes.messages.texts, std::vector<QString>{QString::fromStdString(
-        "File load error. The file '" + folder.file("garden.bcy").string() + "' has reported errors.")});
-    EXPECT_TRUE(passwordWindowWaits());
-    EXPECT_EQ(folderContents(), (std::map<std::string, std::string>{{"garden.bcy", kGardenSecret}}));
+    EXPECT_EQ(lastMessage(), "File load error. The file '" + folder.file("garden.bcy").string() + "' has reported errors.");
+    EXPECT_EQ(loadedWindows(), "start- password+");
+    EXPECT_EQ(filesIn(), (Files{{"garden.bcy", kGardenSecret}}));
 
     enterPassword(QStringLiteral("secret"));
-    ASSERT_TRUE(owner->isDataFrmLoaded());
-    EXPECT_TRUE(owner->dataFrm().isVisible());
-    EXPECT_FALSE(owner->isStartUpLoaded());
-    EXPECT_FALSE(owner->isEncryptionFrmLoaded());
+    EXPECT_EQ(loadedWindows(), "main+");
     EXPECT_TRUE(state.FileEncrypted);
     ASSERT_EQ(store::upperBound(state.Records), 2);
     EXPECT_EQ(state.Records[2].Content, "Tomatoes");
     EXPECT_EQ(readFile(folder.file("BackUp_garden.bcy")), kGardenSecret);
-}
 
-// Opening keeps turning characters the code page cannot hold into "?", so files
-// whose password was set that way still open.
-TEST_F(StartUpFrmTest, PasswordOpeningKeepsTheCodePageConversionOfThePassword)
-{
     folder.write("old.bcy", kGardenQuestionMark);
-    chooseFile(QStringLiteral("old.bcy"));
-    startButton(2);
+    click(command(8));
+    startWith("old.bcy", 2);
     enterPassword(QStringLiteral("\u0416"));
-    ASSERT_TRUE(owner->isDataFrmLoaded());
+    EXPECT_EQ(loadedWindows(), "main+");
     EXPECT_EQ(state.Records[1].Content, "Garden\xAC" "seeds");
 }
 
 TEST_F(StartUpFrmTest, PasswordEncipheringThenDecipheringGivesBackTheSameBytes)
 {
     folder.write("notes.bcn", kPlain);
-    chooseFile(QStringLiteral("notes.bcn"));
-    startButton(3);
+    startWith("notes.bcn", 3);
     EXPECT_FALSE(state.OpenAfterPassword);
     enterPassword(QStringLiteral("secret"), true);
     EXPECT_EQ(lastMessage(), "File encrypted.");
-    EXPECT_EQ(fakes.messages.titles.back(), "Brindlecase - Encrypt");
-    EXPECT_EQ(folderContents(), (std::map<std::string, std::string>{{"BackUp_notes.bcn", kPlain},
-                                                                    {"notes.bcy", kPublishedCodes + "\r\n"}}));
-    ASSERT_TRUE(owner->startUp().isVisible());
-    EXPECT_FALSE(owner->isDataFrmLoaded());
+    EXPECT_EQ(fakes.messages.titles, std::vector<QString>{"Brindlecase - Encrypt"});
+    EXPECT_EQ(filesIn(), (Files{{"BackUp_notes.bcn", kPlain}, {"notes.bcy", kPublishedCodes + "\r\n"}}));
+    EXPECT_EQ(loadedWindows(), "start+");
 
-    chooseFile(QStringLiteral("notes.bcy")); // the file list shows the new file
-    startButton(3);
+    startWith("notes.bcy", 3); // the file list shows the new file
     enterPassword(QStringLiteral("secret"));
     EXPECT_EQ(lastMessage(), "File decrypted.");
-    EXPECT_EQ(folderContents(), (std::map<std::string, std::string>{{"BackUp_notes.bcn", kPlain},
-                                                                    {"BackUp_notes.bcy", kPublishedCodes + "\r\n"},
-                                                                    {"notes.bcn", kPlain}}));
+    EXPECT_EQ(filesIn(), (Files{{"BackUp_notes.bcn", kPlain}, {"BackUp_notes.bcy", kPublishedCodes + "\r\n"},
+                                {"notes.bcn", kPlain}}));
 }
 
 // A wrong password, a password outside the code page and a target that cannot be
 // written are told, the data files stay as they were and the window waits.
 TEST_F(StartUpFrmTest, PasswordARefusedConversionChangesNoDataFileAndTheWindowWaits)
 {
-    folder.write("garden.bcy", kGardenSecret);
-    folder.write("notes.bcn", kPlain);
-    const fs::path locked = folder.write("notes.bcy", "kept\r\n");
-    fs::permissions(locked, fs::perms::owner_read);
-    const QString refusals[][3] = {
+    const Files before = {{"garden.bcy", kGardenSecret}, {"notes.bcn", kPlain}, {"notes.bcy", "kept\r\n"}};
+    for (const auto& [name, bytes] : before)
+        folder.write(name, bytes);
+    fs::permissions(folder.file("notes.bcy"), fs::perms::owner_read);
+    const std::string refusals[][3] = {
         {"garden.bcy", "secrets", "The password does not fit this file; nothing was changed."},
         {"notes.bcn", "\u03C0\u03B1\u03C3\u03C3", "The password cannot hold \"\u03C0\u03B1\u03C3\"."},
-        {"notes.bcn", "secret", QString::fromStdString("Could not save the file '" + locked.string() + "': the file is read-only.")},
+        {"notes.bcn", "secret", "Could not save the file '" + folder.file("notes.bcy").string() + "': the file is read-only."},
     };
     for (const auto& [file, password, message] : refusals) {
-        chooseFile(file);
-        startButton(3);
-        enterPassword(password, true);
-        EXPECT_TRUE(lastMessage().startsWith(message)) << lastMessage().toStdString();
-        EXPECT_TRUE(passwordWindowWaits());
+        startWith(file, 3);
+        enterPassword(QString::fromStdString(password), true);
+        EXPECT_THAT(lastMessage(), StartsWith(message));
+        EXPECT_EQ(loadedWindows(), "start- password+");
         click(label(&owner->encryptionFrm(), QStringLiteral("Label1_2")));
     }
-    EXPECT_EQ(readFile(folder.file("garden.bcy")) + readFile(folder.file("notes.bcn")) + readFile(locked),
-              kGardenSecret + kPlain + "kept\r\n");
-    EXPECT_FALSE(fs::exists(folder.file("garden.bcn")));
+    Files after = filesIn();
+    std::erase_if(after, [](const auto& file) { return file.first.starts_with("BackUp_"); });
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(StartUpFrmTest, PasswordAPathOfNeitherKindIsOpenedAsADataFileAndAFolderIsNot)
@@ -348,14 +303,13 @@ TEST_F(StartUpFrmTest, PasswordAPathOfNeitherKindIsOpenedAsADataFileAndAFolderIs
     elsewhere.write("notes.txt", plain);
     startButton(3); // no file chosen: the program folder itself
     enterPassword(QStringLiteral("pw"));
-    EXPECT_TRUE(lastMessage().endsWith(QStringLiteral("': it is a folder, not a file."))) << lastMessage().toStdString();
-    EXPECT_FALSE(owner->isDataFrmLoaded());
-    EXPECT_TRUE(owner->startUp().isVisible());
+    EXPECT_THAT(lastMessage(), EndsWith("': it is a folder, not a file."));
+    EXPECT_EQ(loadedWindows(), "start+");
 
-    find<QLineEdit>(&startUp(), QStringLiteral("SearchTxt"))->setText(QString::fromStdString(elsewhere.file("notes.txt").string()));
+    path()->setText(QString::fromStdString(elsewhere.file("notes.txt").string()));
     startButton(3);
     enterPassword(QStringLiteral("unused"), true);
-    ASSERT_TRUE(owner->isDataFrmLoaded());
+    EXPECT_EQ(loadedWindows(), "main+");
     EXPECT_EQ(state.Records[1].Content, "Garden");
     EXPECT_EQ(readFile(elsewhere.file("BackUp_notes.txt")), plain);
 }
@@ -380,12 +334,10 @@ TEST_F(StartUpFrmTest, ExitTheCloseBoxAndEscapeBringTheStartWindowBack)
                 window->close();
             else
                 QTest::keyClick(box, Qt::Key_Escape);
-            EXPECT_FALSE(owner->isNewFileFrmLoaded() || owner->isEncryptionFrmLoaded()) << way;
-            EXPECT_TRUE(owner->startUp().isVisible()) << way;
+            EXPECT_EQ(loadedWindows(), "start+") << way;
         }
         EXPECT_EQ(store::upperBound(state.Records), 1) << way; // emptied by the new file window only
     }
-    EXPECT_FALSE(owner->isDataFrmLoaded());
 }
 
 } // namespace
