@@ -3,7 +3,6 @@
 #include "tools/ToolCommands.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>

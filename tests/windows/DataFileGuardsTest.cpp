@@ -6,7 +6,6 @@
 #include "support/WindowHarness.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -9,7 +9,6 @@
 #include <QListWidget>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace testing_support;
 using windows::TagLabel;

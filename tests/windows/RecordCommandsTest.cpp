@@ -6,7 +6,6 @@
 #include <QComboBox>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 using namespace testing_support;
 namespace fs = std::filesystem;

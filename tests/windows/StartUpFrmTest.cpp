@@ -11,7 +11,6 @@
 #include <QListWidget>
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <map>
 
