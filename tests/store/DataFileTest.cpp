@@ -1,4 +1,3 @@
-#include "store/FileConversion.h"
 #include "store/LineCipher.h"
 #include "store/SafeFile.h"
 #include "store/Settings.h"
@@ -55,17 +54,6 @@ const std::string kWrittenFile = crlfLines({
     "000030000001          Taxes\xAC", "000040000001Exactly10cHouse\xAC" "roof\xAC\xAC" "gutter", "000050000401Roof tiles",
     "000060000101Beans\xAC" "runner",
 });
-
-TEST_F(DataFileTest, AFileInWrittenOrderLoadsIntoItsFields)
-{
-    ASSERT_TRUE(load(kWrittenFile));
-    ASSERT_EQ(upperBound(state.Records), 6);
-    EXPECT_EQ(fields(state.Records[1]), "0 [Open      ] Garden\xAC" "buy seeds\xAC" "call Ann");
-    EXPECT_EQ(fields(state.Records[3]), "0 [          ] Taxes\xAC");
-    EXPECT_EQ(fields(state.Records[4]), "0 [Exactly10c] House\xAC" "roof\xAC\xAC" "gutter");
-    EXPECT_EQ(fields(state.Records[5]), "4 [] Roof tiles");
-    EXPECT_EQ(state.Records[1].Emails[2], "Bob\xAC" "bob@example.org");
-}
 
 // What each file is written back as, and whether it loads with the warning of a
 // file cut short (its last line has no end). An empty file and a new file (one
@@ -210,27 +198,6 @@ TEST(TextLines, LineEndsAndLinesAcrossTheReadersBlocksAreKept)
     forEachFileLine(folder.write("big.bcn", first + "\r\nnext\r\n" + longest + "\rlast"), kMaxDataFileBytes,
                     [&](std::string_view line) { lines.emplace_back(line); });
     EXPECT_THAT(lines, ElementsAre(first, "next", longest, "last"));
-}
-
-// Enciphering and deciphering through the windows and the tool are tried with
-// their backups and messages where they are used; here the files that must not convert.
-TEST(FileConversion, EmptyFilesConvertAndDamagedOrUnknownFilesChangeNothing)
-{
-    TempFolder folder;
-    ConvertDataFile(folder.write("empty.bcn", ""), "pw");
-    ConvertDataFile(folder.write("new.bcn", "\r\n"), "pw");
-    EXPECT_EQ(readFile(folder.file("empty.bcy")) + "|" + readFile(folder.file("new.bcy")), "|\r\n");
-    const fs::path damaged = folder.write("bad.bcy", "048,049\r\nnot codes\r\n");
-    EXPECT_THROW(ConvertDataFile(damaged, "pw"), StoreError);
-    EXPECT_EQ(readFile(damaged), "048,049\r\nnot codes\r\n");
-    EXPECT_FALSE(fs::exists(folder.file("bad.bcn")));
-    EXPECT_THROW(ConvertDataFile(folder.write("skip.bcn", crlfLines({"000010000001Open      A", "000030000001Open      C"})), "pw"),
-                 StoreError);
-    EXPECT_FALSE(fs::exists(folder.file("skip.bcy")));
-    const fs::path upper = folder.write("NOTES.BCN", "000010000001Open      A\r\n");
-    EXPECT_THROW(ConvertDataFile(upper, "pw"), StoreError);
-    EXPECT_TRUE(fs::exists(upper));
-    EXPECT_THROW(ConvertDataFile(folder.file("missing.bcn"), "pw"), StoreError);
 }
 
 // Written as the legacy writer printed them; each line read by its own rule over the

@@ -15,17 +15,14 @@ using ::testing::IsEmpty;
 
 namespace {
 
-TEST(RecordText, NameNoteAndLinkPartsSplitAtTheFirstMark)
+// Names, notes and link parts split at the first mark, as the tool's export shows;
+// here the typed text, a link without a target and the padded status.
+TEST(RecordText, TypedLinesBecomeMarksAndStatusesArePaddedToTen)
 {
     const std::string content = "Garden\xAC" "buy seeds\xAC" "call Ann";
-    EXPECT_EQ(std::string(recordName(content)) + "|" + std::string(recordNote(content)), "Garden|buy seeds\xAC" "call Ann");
     EXPECT_EQ(StoredToText(content), "Garden\r\nbuy seeds\r\ncall Ann");
     EXPECT_EQ(TextToStored("Garden\r\nbuy seeds\r\ncall Ann"), content);
     EXPECT_EQ(TextToStored("a\nb\r\n"), "a\nb\xAC"); // a bare LF is not a line break of the typed text
-    // A text from elsewhere without any mark is all name and no note.
-    EXPECT_EQ(std::string(recordName("Only a name")) + "|" + std::string(recordNote("Only a name")), "Only a name|");
-    EXPECT_EQ(linkDescription("d\xAC" "a\xAC" "b"), "d");
-    EXPECT_EQ(linkTarget("d\xAC" "a\xAC" "b"), "a\xAC" "b");
     EXPECT_EQ(linkTarget("no mark"), "");
     for (const char* status : {"", "Nine 9 ch", "Exactly10c"}) // to ten characters, a tenth included
         EXPECT_EQ(paddedStatus(status), std::string(status) + std::string(10 - std::strlen(status), ' '));
@@ -40,7 +37,6 @@ TEST(StatusList, KeepsFirstOccurrencesInStoreOrderWithTheirBlanks)
         records.emplace_back().Status = status;
     EXPECT_EQ(buildStatusList(records), "||Open      |Done      |open      ");
     EXPECT_THAT(statusItems(records), ElementsAre("Open      ", "Done      ", "open      "));
-    EXPECT_TRUE(statusItems(emptyRecords()).empty());
 }
 
 // Window tests cover adding, editing and deleting links and searching as a person
@@ -109,15 +105,12 @@ TEST_F(RecordsTest, StoringNeedsAnOwnerAKindAndForAnEditAnEntryThatIsThere)
     EXPECT_EQ(state.Records[1].Emails[2] + "|" + state.Records[1].Emails[3], "Bob\xAC" "bob@example.org|Cy\xAC" "cy@example.org");
 }
 
-TEST_F(RecordsTest, QuickLinksListEachLinkOnceInStoreOrderAndSplitBackWithoutBlanks)
+TEST_F(RecordsTest, QuickLinksListEachLinkOnceInStoreOrderAndSplitAtTheFirstTilde)
 {
     state.Records[3].Emails.push_back("Ann\xAC" "ann@example"); // inside an earlier entry: left out
     state.Records[3].Emails.push_back("Cy\xAC" "cy@example.org");
     EXPECT_THAT(distinctLinks(state.Records, 1),
                 ElementsAre("Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Cy\xAC" "cy@example.org"));
-    EXPECT_TRUE(distinctLinks(state.Records, 2).empty() && distinctLinks(state.Records, 7).empty());
-    EXPECT_EQ(quickLinkItem(" Ann \xAC" "ann@example.org "), " Ann  ~ ann@example.org ");
-    EXPECT_EQ(splitQuickLinkItem(" Ann  ~ ann@example.org "), std::make_pair(std::string("Ann"), std::string("ann@example.org")));
     EXPECT_EQ(splitQuickLinkItem("a ~ b ~ c"), std::make_pair(std::string("a"), std::string("b ~ c")));
     EXPECT_EQ(splitQuickLinkItem("no tilde"), std::make_pair(std::string(), std::string("no tilde")));
 }

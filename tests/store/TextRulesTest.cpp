@@ -4,14 +4,12 @@
 #include "store/Cp1252.h"
 #include "store/LegacyNumbers.h"
 #include "store/PasswordRules.h"
-#include "support/StoreFixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
 using namespace store;
-using testing_support::storeErrorOf;
 
 namespace {
 
@@ -78,19 +76,13 @@ TEST(Cp1252, UpperAndLowerCaseCoverTheLettersOfTheCodePageOnly)
     EXPECT_EQ(toLowerCp1252(every), lower);
 }
 
-// Every character of the code page may be used in a password: ASCII, the 27 it
-// places at 0x80 to 0x9F, Latin-1 letters and signs, and the five undefined places
-// kept as C1 controls. Others are named once each, in order; C1 controls that the
-// code page uses for other characters do not fit.
+// Every character of the code page may be used in a password (the chart above is
+// checked in full), the five undefined places kept as C1 controls too. Others are
+// named once each, in order; C1 controls that the code page uses for other
+// characters do not fit.
 TEST(PasswordRules, TheRefusalNamesEachCharacterOutsideTheCodePageOnce)
 {
-    std::string usable = "\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D\u2018\u2019"
-                         "\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178"
-                         "\u00A0\u00A3\u00C6\u00DF\u00E9\u00F1\u00FC\u00FF\u0081\u008D\u008F\u0090\u009D";
-    for (int c = 1; c < 0x80; ++c)
-        usable += static_cast<char>(c);
-    EXPECT_EQ(charactersOutsideCp1252(usable), "");
-    EXPECT_EQ(newPasswordProblem("Gr\u00FC\u00DFe \u20AC 5?"), "");
+    EXPECT_EQ(newPasswordProblem("Gr\u00FC\u00DFe \u20AC\u0178\u0081\u009D 5?"), "");
     EXPECT_EQ(charactersOutsideCp1252("\u0416a\u03A9\u0416\u4E2D\u0151 x\U0001F511y \u0080\u0099"),
               "\u0416\u03A9\u4E2D\u0151\U0001F511\u0080\u0099");
     EXPECT_EQ(charactersOutsideCp1252(std::string("a\xFF" "b", 3)), "\uFFFD");
@@ -111,25 +103,6 @@ TEST(LeadingNumber, TakesTheLeadingNumberAndIgnoresTheRest)
         EXPECT_EQ(readLeadingNumber(text).value, value) << text;
     for (const char* none : {"abc", "", "-"})
         EXPECT_FALSE(readLeadingNumber(none).digitsFound) << none;
-}
-
-TEST(StrictNumber, ConvertsWholeNumbersRoundingHalfToEvenAndRejectsTheRest)
-{
-    const std::pair<const char*, int> converted[] = {
-        {"00042", 42}, {" 7 ", 7}, {"-32768", -32768}, {"32767", 32767}, {"+5", 5}, {"&H10", 16},
-        {"1.5", 2}, {"2.5", 2}, {"2.51", 3}, {"-0.5", 0},
-    };
-    for (const auto& [text, value] : converted)
-        EXPECT_EQ(toInt16(text), value) << text;
-    EXPECT_EQ(toInt32("2147483647"), 2147483647);
-    const std::pair<const char*, ErrorKind> refused[] = {
-        {"abc", ErrorKind::Conversion}, {"", ErrorKind::Conversion}, {"1 2", ErrorKind::Conversion},
-        {"12x", ErrorKind::Conversion}, {"32768", ErrorKind::Overflow}, {"-32769", ErrorKind::Overflow},
-        {"32767.5", ErrorKind::Overflow},
-    };
-    for (const auto& [text, kind] : refused)
-        EXPECT_EQ(storeErrorOf([&] { toInt16(text); }).kind(), kind) << text;
-    EXPECT_THROW(toInt32("2147483648"), StoreError);
 }
 
 } // namespace
