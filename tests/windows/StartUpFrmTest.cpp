@@ -16,7 +16,6 @@
 
 using namespace testing_support;
 namespace fs = std::filesystem;
-using ::testing::EndsWith;
 using ::testing::StartsWith;
 
 namespace {
@@ -155,43 +154,11 @@ TEST_F(StartUpFrmTest, StartEmailFileComposesAMailWithTheChosenFileAttached)
     EXPECT_EQ(loadedWindows(), "start+");
 }
 
-// The tick turns the password box on (emptied, with the keyboard) and off; ticked
-// without a password nothing is made; unticked again, a plain file of one empty
-// line replaces whatever stood under that name and opens in the main window.
-TEST_F(StartUpFrmTest, NewFileThePasswordTickAndAPlainFileOfOneEmptyLine)
-{
-    startButton(0);
-    EXPECT_EQ(loadedWindows(), "start- newfile+");
-    EXPECT_EQ(newFileFrm().windowTitle(), "New Brindlecase File");
-    EXPECT_FALSE(newPasswordBox()->isEnabled());
-    newPasswordBox()->setText(QStringLiteral("left over"));
-    clickTick();
-    EXPECT_TRUE(newPasswordBox()->isEnabled() && label(&newFileFrm(), QStringLiteral("Label2_1"))->isEnabled());
-    EXPECT_EQ(newFileFrm().focusWidget(), newPasswordBox());
-    create(QStringLiteral("plans"));
-    EXPECT_EQ(loadedWindows(), "start- newfile+");
-    EXPECT_TRUE(filesIn().empty());
-
-    state.FilePassword = "before";
-    type(newPasswordBox(), QStringLiteral("typed"));
-    clickTick();
-    EXPECT_FALSE(newPasswordBox()->isEnabled());
-    folder.write("plans.bcn", "000010000001Open      Garden\r\n");
-    state.Records.emplace_back();
-    QTest::keyClick(nameBox(), Qt::Key_Return); // Enter in the name box creates too
-    EXPECT_EQ(filesIn(), (Files{{"plans.bcn", "\r\n"}}));
-    EXPECT_EQ(state.DataFilePath, folder.file("plans.bcn"));
-    EXPECT_FALSE(state.FileEncrypted);
-    EXPECT_EQ(state.FilePassword, "before");
-    EXPECT_EQ(store::upperBound(state.Records), 0);
-    EXPECT_EQ(loadedWindows(), "main+");
-    EXPECT_TRUE(fakes.messages.texts.empty());
-}
-
 // A read-only file, a name that leaves the folder and a password outside the code
 // page are told and make nothing; the window stays. An enciphered file then starts
-// with one unenciphered empty line.
-TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndAnEncipheredFileStartsWithOneEmptyLine)
+// with one unenciphered empty line, and so does a plain one, replacing whatever
+// stood under its name.
+TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndANewFileStartsWithOneEmptyLine)
 {
     startButton(0);
     const fs::path locked = folder.write("locked.bcn", "000010000001Open      Kept\r\n");
@@ -216,6 +183,15 @@ TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndAnEncipheredFileStartsWit
     EXPECT_EQ(filesIn(), (Files{{"locked.bcn", "000010000001Open      Kept\r\n"}, {"secret plans.bcy", "\r\n"}}));
     EXPECT_TRUE(state.FileEncrypted);
     EXPECT_EQ(state.FilePassword, "caf\xE9");
+    EXPECT_EQ(loadedWindows(), "main+");
+
+    folder.write("plans.bcn", "000010000001Open      Garden\r\n");
+    click(command(8)); // "load new file"
+    startButton(0);
+    type(nameBox(), QStringLiteral("plans\n")); // Enter in the name box creates too
+    EXPECT_EQ(readFile(folder.file("plans.bcn")), "\r\n");
+    EXPECT_FALSE(state.FileEncrypted);
+    EXPECT_EQ(store::upperBound(state.Records), 0);
     EXPECT_EQ(loadedWindows(), "main+");
 }
 
@@ -292,50 +268,6 @@ TEST_F(StartUpFrmTest, PasswordARefusedConversionChangesNoDataFileAndTheWindowWa
         click(label(&owner->encryptionFrm(), QStringLiteral("Label1_2")));
     }
     EXPECT_EQ(filesIn(), before);
-}
-
-TEST_F(StartUpFrmTest, PasswordAPathOfNeitherKindIsOpenedAsADataFileAndAFolderIsNot)
-{
-    TempFolder elsewhere;
-    const std::string plain = "000010000001Open      Garden\r\n";
-    elsewhere.write("notes.txt", plain);
-    startButton(3); // no file chosen: the program folder itself
-    enterPassword(QStringLiteral("pw"));
-    EXPECT_THAT(lastMessage(), EndsWith("': it is a folder, not a file."));
-    EXPECT_EQ(loadedWindows(), "start+");
-
-    path()->setText(QString::fromStdString(elsewhere.file("notes.txt").string()));
-    startButton(3);
-    enterPassword(QStringLiteral("unused"), true);
-    EXPECT_EQ(loadedWindows(), "main+");
-    EXPECT_EQ(state.Records[1].Content, "Garden");
-    EXPECT_EQ(readFile(elsewhere.file("BackUp_notes.txt")), plain);
-}
-
-// Exit, the close box and Escape take both windows back to the start window; the
-// new file window empties the store, the password window opens nothing.
-TEST_F(StartUpFrmTest, ExitTheCloseBoxAndEscapeBringTheStartWindowBack)
-{
-    folder.write("garden.bcy", kGardenSecret);
-    for (int way = 0; way < 3; ++way) {
-        for (const int button : {0, way == 0 ? 2 : 3}) {
-            state.Records.emplace_back();
-            if (button != 0)
-                chooseFile(QStringLiteral("garden.bcy"));
-            startButton(button);
-            QWidget* window = button == 0 ? static_cast<QWidget*>(&newFileFrm()) : &owner->encryptionFrm();
-            QLineEdit* box = button == 0 ? nameBox() : passwordBox();
-            type(box, QStringLiteral("secret"));
-            if (way == 0)
-                click(label(window, QStringLiteral("Label1_2")));
-            else if (way == 1)
-                window->close();
-            else
-                QTest::keyClick(box, Qt::Key_Escape);
-            EXPECT_EQ(loadedWindows(), "start+") << way;
-        }
-        EXPECT_EQ(store::upperBound(state.Records), 1) << way; // emptied by the new file window only
-    }
 }
 
 } // namespace
