@@ -52,7 +52,6 @@ protected:
         return owner->linkFrm();
     }
     void menuEntry(int row, int entry) { click(label(&clickLinkRow(row), QStringLiteral("LinkType_%1").arg(entry))); }
-    std::string file() { return readFile(state.DataFilePath); }
     static int opacity(QWidget& window) { return qRound(window.windowOpacity() * 255); }
 };
 
@@ -66,14 +65,14 @@ TEST_F(LinkWindowsTest, AFifthLinkPagesTheRowsAndThePagedRowsAreTheLinksTheyShow
     EXPECT_FALSE(owner->isNewLinkFrmLoaded());
     EXPECT_EQ(scrolling("VScroll2"), "1..2 at 1");
     EXPECT_EQ(label("resA_0")->text() + label("Label1_0")->text(), "Annemail  [5]");
-    EXPECT_THAT(file(), HasSubstr("Di@example.org\r\n000010000002Eve\xAC" "eve@example.org\r\n000010000003Shed"));
+    EXPECT_THAT(readFile(state.DataFilePath), HasSubstr("Di@example.org\r\n000010000002Eve\xAC" "eve@example.org\r\n000010000003Shed"));
 
     bar("VScroll2")->setValue(2);
     EXPECT_EQ(captions("resA", 4) << label("resB_3")->Tag, QStringList({"Bob", "Cy", "Di", "Eve", "5"}));
     menuEntry(3, 2); // edit the last one, shown in the last row
     EXPECT_EQ(editor().LinkDescription->text() + " " + editor().LinkTxt->text(), "Eve eve@example.org");
     typeLink("Eva", "eva@example.org"); // in place, the others as they were
-    EXPECT_THAT(file(), HasSubstr("Di@example.org\r\n000010000002Eva\xAC" "eva@example.org\r\n000010000003Shed"));
+    EXPECT_THAT(readFile(state.DataFilePath), HasSubstr("Di@example.org\r\n000010000002Eva\xAC" "eva@example.org\r\n000010000003Shed"));
 }
 
 // The add / edit link window and the link menu: prompt, browse button, captions and

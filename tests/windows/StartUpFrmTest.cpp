@@ -149,7 +149,8 @@ TEST_F(StartUpFrmTest, StartEmailFileComposesAMailWithTheChosenFileAttached)
 }
 
 // A read-only file, a name that leaves the folder and a password outside the code
-// page are told and make nothing; the window stays. An enciphered file then starts
+// page are told and make nothing, nor does a ticked box without a password; the
+// window stays. An enciphered file then starts
 // with one unenciphered empty line, and so does a plain one, replacing whatever
 // stood under its name.
 TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndANewFileStartsWithOneEmptyLine)
@@ -161,6 +162,7 @@ TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndANewFileStartsWithOneEmpt
     create(QStringLiteral("../outside"));
     auto* tick = find<QCheckBox>(&newFileFrm(), QStringLiteral("Check1"));
     QTest::mouseClick(tick, Qt::LeftButton, Qt::NoModifier, QPoint(8, tick->height() / 2)); // the password tick
+    create(QStringLiteral("plans")); // ticked without a password nothing is made
     type(newPasswordBox(), QStringLiteral("\u041F\u0430\u0440\u043E\u043B\u044C"));
     create(QStringLiteral("plans"));
     ASSERT_EQ(fakes.messages.texts.size(), 3u);
@@ -182,6 +184,7 @@ TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndANewFileStartsWithOneEmpt
 
     folder.write("plans.bcn", "000010000001Open      Garden\r\n");
     click(command(8)); // "load new file"
+    state.Records.emplace_back();
     startButton(0);
     type(nameBox(), QStringLiteral("plans\n")); // Enter in the name box creates too
     EXPECT_EQ(readFile(folder.file("plans.bcn")), "\r\n");
