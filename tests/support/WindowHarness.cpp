@@ -85,10 +85,6 @@ std::string WindowHarness::loadedWindows()
     add(o.isNewFileFrmLoaded(), "newfile", [&] { return &o.newFileFrm(); });
     add(o.isEncryptionFrmLoaded(), "password", [&] { return &o.encryptionFrm(); });
     add(o.isDataFrmLoaded(), "main", [&] { return &o.dataFrm(); });
-    add(o.isLinkFrmLoaded(), "linkmenu", [&] { return &o.linkFrm(); });
-    add(o.isNewLinkFrmLoaded(), "linkeditor", [&] { return &o.newLinkFrm(); });
-    add(o.isQuickLinkFrmLoaded(), "quicklinks", [&] { return &o.quickLinkFrm(); });
-    add(o.isBrowseFrmLoaded(), "picker", [&] { return &o.browseFrm(); });
     return shown.join(QLatin1Char(' ')).toStdString();
 }
 

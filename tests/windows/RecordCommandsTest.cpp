@@ -15,29 +15,29 @@ namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-// The window driven as a person drives it, on a plain or an enciphered file, with
-// the file on disk read back by the store after every step that writes.
-class RecordCommandsTest : public ::testing::TestWithParam<bool>, public WindowHarness {
+// The window driven as a person drives it, on an enciphered file (the other window
+// tests save plain ones), with the file on disk read back by the store after every
+// step that writes.
+class RecordCommandsTest : public ::testing::Test, public WindowHarness {
 protected:
-    bool enciphered() const { return GetParam(); }
-    std::string fileName() const { return enciphered() ? "work.bcy" : "work.bcn"; }
+    static constexpr const char* kFileName = "work.bcy";
 
     void open(const std::function<void(store::AppState&)>& fill = [](store::AppState&) {})
     {
         store::AppState made;
         fill(made);
-        made.DataFilePath = folder.file(fileName());
-        made.FileEncrypted = enciphered();
+        made.DataFilePath = folder.file(kFileName);
+        made.FileEncrypted = true;
         made.FilePassword = "pass word";
         store::SaveDataFile(made);
-        openFile(fileName(), "pass word", enciphered());
+        openFile(kFileName, "pass word", true);
     }
 
     // The store as the file on disk holds it now.
     store::Records onDisk()
     {
         store::AppState reader;
-        testing_support::openFile(reader, folder.file(fileName()), enciphered(), "pass word");
+        testing_support::openFile(reader, folder.file(kFileName), true, "pass word");
         EXPECT_FALSE(reader.LoadFailed);
         return reader.Records;
     }
@@ -51,15 +51,13 @@ protected:
     }
 };
 
-TEST_P(RecordCommandsTest, AMasterWithThreeSubsOneEditedOneDeletedIsWhatTheFileHolds)
+TEST_F(RecordCommandsTest, AMasterWithThreeSubsOneEditedOneDeletedIsWhatTheFileHolds)
 {
     open();
     create(4, "Garden\nweeds", "Open");
     EXPECT_EQ(state.CurrentMaster, 1);
     EXPECT_EQ(std::pair(label("Res_0")->text(), label("Res_0")->foreColour()), std::pair(QString("Garden"), kWhite));
-    EXPECT_EQ(control<QComboBox>("StatusCombo")->itemText(0), "Open      ");
     create(5, "Seeds");
-    EXPECT_EQ(state.CurrentSub, 2);
     EXPECT_EQ(note()->toPlainText(), "Seeds\n");
     EXPECT_TRUE(label("Label1_0")->isEnabled() && label("Label1_0")->text() == "email  [0]");
     create(5, "Tools\nspade");
@@ -77,7 +75,7 @@ TEST_P(RecordCommandsTest, AMasterWithThreeSubsOneEditedOneDeletedIsWhatTheFileH
               "0 [Open      ] Garden\xAC" "weeds|1 [] Tools\xAC" "spade and rake|1 [] Fence\xAC");
 }
 
-TEST_P(RecordCommandsTest, NewMastersAreTrimmedPaddedAndEmptyOnesAreNotCreated)
+TEST_F(RecordCommandsTest, NewMastersAreTrimmedPaddedAndEmptyOnesAreNotCreated)
 {
     open();
     create(4, "   \n\nTaxes", "Nine 9 ch");
@@ -94,7 +92,7 @@ TEST_P(RecordCommandsTest, NewMastersAreTrimmedPaddedAndEmptyOnesAreNotCreated)
     EXPECT_EQ(control<QComboBox>("StatusCombo")->itemText(0), "Nine 9 ch ");
 }
 
-TEST_P(RecordCommandsTest, AFailedSaveKeepsTheFileAndTheChangeAndCanBeRetriedWithANewStatus)
+TEST_F(RecordCommandsTest, AFailedSaveKeepsTheFileAndTheChangeAndCanBeRetriedWithANewStatus)
 {
     open([](store::AppState& s) { addMaster(s, "Open", "Garden\xAC" "weeds"); });
     const std::string before = readFile(state.DataFilePath);
@@ -123,7 +121,7 @@ TEST_P(RecordCommandsTest, AFailedSaveKeepsTheFileAndTheChangeAndCanBeRetriedWit
     EXPECT_EQ(state.CurrentMaster, 1);
 }
 
-TEST_P(RecordCommandsTest, TwoStampsAddTwoLinesFromTwoClockReadings)
+TEST_F(RecordCommandsTest, TwoStampsAddTwoLinesFromTwoClockReadings)
 {
     open([](store::AppState& s) { addMaster(s, "Open", "Garden\xAC" "weeds"); });
     chooseMaster("garden");
@@ -139,8 +137,5 @@ TEST_P(RecordCommandsTest, TwoStampsAddTwoLinesFromTwoClockReadings)
     EXPECT_TRUE(command(6)->isEnabled());
     EXPECT_EQ(fakes.sounds.played, (std::vector<int>{2, 2}));
 }
-
-INSTANTIATE_TEST_SUITE_P(PlainAndEnciphered, RecordCommandsTest, ::testing::Bool(),
-                         [](const auto& info) { return info.param ? "Enciphered" : "Plain"; });
 
 } // namespace

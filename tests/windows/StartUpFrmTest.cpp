@@ -16,7 +16,6 @@
 
 using namespace testing_support;
 namespace fs = std::filesystem;
-using ::testing::EndsWith;
 using ::testing::StartsWith;
 
 namespace {
@@ -48,11 +47,6 @@ protected:
     windows::NewFileFrm& newFileFrm() { return owner->newFileFrm(); }
     QLineEdit* nameBox() { return find<QLineEdit>(&newFileFrm(), QStringLiteral("SearchTxt")); }
     QLineEdit* newPasswordBox() { return find<QLineEdit>(&newFileFrm(), QStringLiteral("Text1")); }
-    void clickTick()
-    {
-        auto* tick = find<QCheckBox>(&newFileFrm(), QStringLiteral("Check1"));
-        QTest::mouseClick(tick, Qt::LeftButton, Qt::NoModifier, QPoint(8, tick->height() / 2));
-    }
     void create(const QString& name)
     {
         nameBox()->clear();
@@ -122,7 +116,6 @@ TEST_F(StartUpFrmTest, StartOtherFileTypesAndDamagedFilesAreReportedATypedPathIs
     startWith("bad.bcn", 2);
     const QString loadError = "File load error. The file '" + inFolder("bad.bcn") + "' has reported errors.";
     EXPECT_EQ(fakes.messages.texts, (std::vector<QString>{"Invalid fle type", "Invalid fle type", loadError}));
-    EXPECT_EQ(fakes.messages.titles, std::vector<QString>(3, "Brindlecase"));
     EXPECT_EQ(loadedWindows(), "start+");
     EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
 
@@ -151,59 +144,31 @@ TEST_F(StartUpFrmTest, StartEmailFileComposesAMailWithTheChosenFileAttached)
     const QString file = inFolder("my notes.bcn");
     EXPECT_EQ(fakes.launcher.composed, std::vector<QString>{"mailto:?Subject=Brindlecase File&Attacth=\"" + file + "\""});
     EXPECT_EQ(fakes.launcher.attachments, std::vector<QString>{file});
-    EXPECT_EQ(fakes.messages.texts.size(), 1u);
     EXPECT_EQ(loadedWindows(), "start+");
 }
 
-// The tick turns the password box on (emptied, with the keyboard) and off; ticked
-// without a password nothing is made; unticked again, a plain file of one empty
-// line replaces whatever stood under that name and opens in the main window.
-TEST_F(StartUpFrmTest, NewFileThePasswordTickAndAPlainFileOfOneEmptyLine)
+// A read-only file, a name that leaves the folder and a password outside the code
+// page are told and make nothing, nor does a ticked box without a password; the
+// window stays. An enciphered file then starts
+// with one unenciphered empty line, and so does a plain one, replacing whatever
+// stood under its name.
+TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndANewFileStartsWithOneEmptyLine)
 {
     startButton(0);
-    EXPECT_EQ(loadedWindows(), "start- newfile+");
-    EXPECT_EQ(newFileFrm().windowTitle(), "New Brindlecase File");
-    EXPECT_FALSE(newPasswordBox()->isEnabled());
-    newPasswordBox()->setText(QStringLiteral("left over"));
-    clickTick();
-    EXPECT_TRUE(newPasswordBox()->isEnabled() && label(&newFileFrm(), QStringLiteral("Label2_1"))->isEnabled());
-    EXPECT_EQ(newFileFrm().focusWidget(), newPasswordBox());
-    create(QStringLiteral("plans"));
-    EXPECT_EQ(loadedWindows(), "start- newfile+");
-    EXPECT_TRUE(filesIn().empty());
-
-    state.FilePassword = "before";
-    type(newPasswordBox(), QStringLiteral("typed"));
-    clickTick();
-    EXPECT_FALSE(newPasswordBox()->isEnabled());
-    folder.write("plans.bcn", "000010000001Open      Garden\r\n");
-    state.Records.emplace_back();
-    QTest::keyClick(nameBox(), Qt::Key_Return); // Enter in the name box creates too
-    EXPECT_EQ(filesIn(), (Files{{"plans.bcn", "\r\n"}}));
-    EXPECT_EQ(state.DataFilePath, folder.file("plans.bcn"));
-    EXPECT_FALSE(state.FileEncrypted);
-    EXPECT_EQ(state.FilePassword, "before");
-    EXPECT_EQ(store::upperBound(state.Records), 0);
-    EXPECT_EQ(loadedWindows(), "main+");
-    EXPECT_TRUE(fakes.messages.texts.empty());
-}
-
-// A read-only file, a name that leaves the folder and a password outside the code
-// page are told and make nothing; the window stays. An enciphered file then starts
-// with one unenciphered empty line.
-TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndAnEncipheredFileStartsWithOneEmptyLine)
-{
+    QTest::keyClick(nameBox(), Qt::Key_Escape); // Escape leaves for the start window
+    EXPECT_EQ(loadedWindows(), "start+");
     startButton(0);
     const fs::path locked = folder.write("locked.bcn", "000010000001Open      Kept\r\n");
     fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     create(QStringLiteral("locked"));
     create(QStringLiteral("../outside"));
-    clickTick();
+    auto* tick = find<QCheckBox>(&newFileFrm(), QStringLiteral("Check1"));
+    QTest::mouseClick(tick, Qt::LeftButton, Qt::NoModifier, QPoint(8, tick->height() / 2)); // the password tick
+    create(QStringLiteral("plans")); // ticked without a password nothing is made
     type(newPasswordBox(), QStringLiteral("\u041F\u0430\u0440\u043E\u043B\u044C"));
     create(QStringLiteral("plans"));
     ASSERT_EQ(fakes.messages.texts.size(), 3u);
     EXPECT_EQ(fakes.messages.texts[0], "Could not save the file '" + inFolder("locked.bcn") + "': the file is read-only.");
-    EXPECT_EQ(fakes.messages.titles[0], "Brindlecase");
     EXPECT_TRUE(fakes.messages.texts[1].contains(QStringLiteral("a file name cannot hold \"/\"")));
     EXPECT_TRUE(fakes.messages.texts[2].startsWith(QStringLiteral("The password cannot hold \"\u041F\u0430\u0440\u043E\u043B\u044C\".")));
     EXPECT_EQ(filesIn(), (Files{{"locked.bcn", "000010000001Open      Kept\r\n"}}));
@@ -217,10 +182,20 @@ TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndAnEncipheredFileStartsWit
     EXPECT_TRUE(state.FileEncrypted);
     EXPECT_EQ(state.FilePassword, "caf\xE9");
     EXPECT_EQ(loadedWindows(), "main+");
+
+    folder.write("plans.bcn", "000010000001Open      Garden\r\n");
+    click(command(8)); // "load new file"
+    state.Records.emplace_back();
+    startButton(0);
+    type(nameBox(), QStringLiteral("plans\n")); // Enter in the name box creates too
+    EXPECT_EQ(readFile(folder.file("plans.bcn")), "\r\n");
+    EXPECT_FALSE(state.FileEncrypted);
+    EXPECT_EQ(store::upperBound(state.Records), 0);
+    EXPECT_EQ(loadedWindows(), "main+");
 }
 
-// A wrong password shows the load error and the window waits for another; an
-// empty box does nothing; the right one opens the main window and keeps a backup.
+// A wrong password shows the load error and the window waits for another; the
+// right one opens the main window and keeps a backup.
 // Opening turns characters the code page cannot hold into "?", so files whose
 // password was set that way still open.
 TEST_F(StartUpFrmTest, PasswordOpeningAnEncipheredFileAsksForThePasswordAndKeepsABackup)
@@ -228,10 +203,6 @@ TEST_F(StartUpFrmTest, PasswordOpeningAnEncipheredFileAsksForThePasswordAndKeeps
     folder.write("garden.bcy", kGardenSecret);
     startWith("garden.bcy", 2);
     EXPECT_EQ(loadedWindows(), "start- password+");
-    EXPECT_EQ(owner->encryptionFrm().windowTitle(), "Encryption");
-    enterPassword(QString());
-    enterPassword(QString(), true);
-    EXPECT_TRUE(fakes.messages.texts.empty());
     enterPassword(QStringLiteral("Secret"));
     EXPECT_EQ(lastMessage(), "File load error. The file '" + folder.file("garden.bcy").string() + "' has reported errors.");
     EXPECT_EQ(loadedWindows(), "start- password+");
@@ -256,7 +227,6 @@ TEST_F(StartUpFrmTest, PasswordEncipheringThenDecipheringGivesBackTheSameBytes)
 {
     folder.write("notes.bcn", kPlain);
     startWith("notes.bcn", 3);
-    EXPECT_FALSE(state.OpenAfterPassword);
     enterPassword(QStringLiteral("secret"), true);
     EXPECT_EQ(lastMessage(), "File encrypted.");
     EXPECT_EQ(fakes.messages.titles, std::vector<QString>{"Brindlecase - Encrypt"});
@@ -272,7 +242,7 @@ TEST_F(StartUpFrmTest, PasswordEncipheringThenDecipheringGivesBackTheSameBytes)
 
 // A wrong password, a password outside the code page and a target that cannot be
 // written are told, the folder stays exactly as it was (no backup either) and the
-// window waits.
+// window waits; Escape then takes it back to the start window.
 TEST_F(StartUpFrmTest, PasswordARefusedConversionChangesNoDataFileAndTheWindowWaits)
 {
     const Files before = {{"garden.bcy", kGardenSecret}, {"notes.bcn", kPlain}, {"notes.bcy", "kept\r\n"}};
@@ -289,53 +259,10 @@ TEST_F(StartUpFrmTest, PasswordARefusedConversionChangesNoDataFileAndTheWindowWa
         enterPassword(QString::fromStdString(password), true);
         EXPECT_THAT(lastMessage(), StartsWith(message));
         EXPECT_EQ(loadedWindows(), "start- password+");
-        click(label(&owner->encryptionFrm(), QStringLiteral("Label1_2")));
+        QTest::keyClick(passwordBox(), Qt::Key_Escape); // Escape leaves for the start window
     }
-    EXPECT_EQ(filesIn(), before);
-}
-
-TEST_F(StartUpFrmTest, PasswordAPathOfNeitherKindIsOpenedAsADataFileAndAFolderIsNot)
-{
-    TempFolder elsewhere;
-    const std::string plain = "000010000001Open      Garden\r\n";
-    elsewhere.write("notes.txt", plain);
-    startButton(3); // no file chosen: the program folder itself
-    enterPassword(QStringLiteral("pw"));
-    EXPECT_THAT(lastMessage(), EndsWith("': it is a folder, not a file."));
     EXPECT_EQ(loadedWindows(), "start+");
-
-    path()->setText(QString::fromStdString(elsewhere.file("notes.txt").string()));
-    startButton(3);
-    enterPassword(QStringLiteral("unused"), true);
-    EXPECT_EQ(loadedWindows(), "main+");
-    EXPECT_EQ(state.Records[1].Content, "Garden");
-    EXPECT_EQ(readFile(elsewhere.file("BackUp_notes.txt")), plain);
-}
-
-// Exit, the close box and Escape take both windows back to the start window; the
-// new file window empties the store, the password window opens nothing.
-TEST_F(StartUpFrmTest, ExitTheCloseBoxAndEscapeBringTheStartWindowBack)
-{
-    folder.write("garden.bcy", kGardenSecret);
-    for (int way = 0; way < 3; ++way) {
-        for (const int button : {0, way == 0 ? 2 : 3}) {
-            state.Records.emplace_back();
-            if (button != 0)
-                chooseFile(QStringLiteral("garden.bcy"));
-            startButton(button);
-            QWidget* window = button == 0 ? static_cast<QWidget*>(&newFileFrm()) : &owner->encryptionFrm();
-            QLineEdit* box = button == 0 ? nameBox() : passwordBox();
-            type(box, QStringLiteral("secret"));
-            if (way == 0)
-                click(label(window, QStringLiteral("Label1_2")));
-            else if (way == 1)
-                window->close();
-            else
-                QTest::keyClick(box, Qt::Key_Escape);
-            EXPECT_EQ(loadedWindows(), "start+") << way;
-        }
-        EXPECT_EQ(store::upperBound(state.Records), 1) << way; // emptied by the new file window only
-    }
+    EXPECT_EQ(filesIn(), before);
 }
 
 } // namespace
