@@ -1,7 +1,7 @@
 // Every window, in every colour scheme and with none chosen, walked once: each text
 // legible at rest and under the pointer, each control named for a screen reader,
 // texts whole (or cut with the whole on hover), pictures sharp. The main window
-// besides: Tab through it with the focus framed, the states a person must see, and a
+// besides: Tab through it in order, the states a person must see, and a
 // record found, opened, linked and changed by keys alone, hearing its click sounds;
 // and the contrast rule every drawn text follows.
 
@@ -40,11 +40,10 @@ QColor shownOver(const QColor& colour, const QColor& background)
     return QColor(mix(colour.red(), background.red()), mix(colour.green(), background.green()), mix(colour.blue(), background.blue()));
 }
 
-// What the window shows in `control`'s place, widened by `margin` on every side.
-QImage paintedArea(const QWidget* control, int margin = 0)
+// What the window shows in `control`'s place.
+QImage paintedArea(const QWidget* control)
 {
-    const QRect place(control->mapTo(control->window(), QPoint(0, 0)), control->size());
-    return control->window()->grab(place.adjusted(-margin, -margin, margin, margin)).toImage();
+    return control->window()->grab(QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size())).toImage();
 }
 
 // The colour most often found in `picture`: in a control's place, the background.
@@ -149,20 +148,6 @@ void expectWindowReadable(QWidget* window, int& cut)
         }
 }
 
-// The share of places round the edge of `bare` where one of the three pixels from
-// the edge inwards changes by 3:1 in `framed`: a line showing all the way round.
-double shareOfEdgeShowingALine(const QImage& bare, const QImage& framed)
-{
-    auto changes = [&](int x, int y) { return contrastRatio(bare.pixelColor(x, y), framed.pixelColor(x, y)) >= 3.0; };
-    const int w = bare.width(), h = bare.height();
-    int places = 0, showing = 0;
-    for (int x = 3; x < w - 3; ++x, places += 2)
-        showing += (changes(x, 0) || changes(x, 1) || changes(x, 2)) + (changes(x, h - 1) || changes(x, h - 2) || changes(x, h - 3));
-    for (int y = 3; y < h - 3; ++y, places += 2)
-        showing += (changes(0, y) || changes(1, y) || changes(2, y)) + (changes(w - 1, y) || changes(w - 2, y) || changes(w - 3, y));
-    return static_cast<double>(showing) / places;
-}
-
 // The control a person sees as focused (a combo box for its edit line).
 QWidget* focused()
 {
@@ -197,10 +182,9 @@ TEST_P(InEveryScheme, EveryWindowIsLegibleNamedAndWhole)
     EXPECT_GE(cut, 4); // the long master, sub and link names and the picker's path
 }
 
-TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabFramedShowsItsStatesAndIsWorkedByKeysAlone)
+TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabShowsItsStatesAndIsWorkedByKeysAlone)
 {
     QWidget* main = mainWindowWithRecord(harness); // master row 0 and the "email" tab chosen, the file menu open
-    auto label = [&](const char* name) { return harness.label(main, QString::fromLatin1(name)); };
     while (harness.owner->dataFrm().isTyping()) // the note shown whole
         harness.owner->dataFrm().Timer1_Timer();
     main->activateWindow();
@@ -211,26 +195,19 @@ TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabFramedShowsItsStatesAndIsWorkedB
         "cols5_2 cols6_2 cols7_2 cols8_2 cols9_6 Label3_0 Label3_1 Label3_2 Label3_3 Label3_4 Label3_5 Label3_6 "
         "Label3_7 Label3_8 Label3_9 Image2_2 Image4_0 Image4_10 Image7 Image1 Label7 Label6 Label8 Label4 SearchTxt");
     harness.find<QLineEdit>(main, QStringLiteral("SearchTxt"))->setFocus(Qt::TabFocusReason);
-    QStringList walked;
-    for (qsizetype step = 0; step < expected.count(QLatin1Char(' ')) + 1; ++step) {
-        if (step > 0)
-            press(Qt::Key_Tab);
-        QWidget* control = focused();
-        walked.push_back(control->objectName());
-        control->clearFocus(); // round the control a line of 3:1 shows when it takes the focus
-        const QImage bare = paintedArea(control, 3);
-        control->setFocus(Qt::TabFocusReason);
-        EXPECT_GE(shareOfEdgeShowingALine(bare, paintedArea(control, 3)), 0.9) << control->objectName().toStdString();
+    QStringList walked{focused()->objectName()};
+    while (walked.size() <= expected.count(QLatin1Char(' '))) {
+        press(Qt::Key_Tab);
+        walked.push_back(focused()->objectName());
     }
     EXPECT_EQ(walked.join(QLatin1Char(' ')).toStdString(), expected.toStdString());
 
-    EXPECT_TRUE(label("Label1_6")->font().italic()); // disabled: slanted
-    EXPECT_FALSE(label("Label1_7")->font().italic());
+    EXPECT_TRUE(harness.label(main, QStringLiteral("Label1_6"))->font().italic()); // disabled: slanted
+    EXPECT_FALSE(harness.label(main, QStringLiteral("Label1_7"))->font().italic());
     // The next scheme picked recolours backgrounds and texts in some order; every text
     // follows what ends up behind it. Swatches and cells are named apart.
     const int next = GetParam() % 9 + 1;
-    const QStringList swatches = QStringLiteral("cols1_5 cols2_2 cols3_2 cols4_2 cols5_2 cols6_2 cols7_2 cols8_2 cols9_6").split(' ');
-    TagLabel* swatch = harness.label(main, swatches[next - 1]);
+    TagLabel* swatch = harness.label(main, expected.split(QLatin1Char(' '))[21 + next]); // the nine follow "Label1_9"
     WindowHarness::click(swatch);
     EXPECT_EQ(harness.state.Settings.ColourScheme, next);
     EXPECT_THAT(illegibleTexts(main->findChildren<QWidget*>()), IsEmpty());
@@ -255,7 +232,6 @@ TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabFramedShowsItsStatesAndIsWorkedB
     press(Qt::Key_Return);
     windows::LinkFrm& menu = harness.owner->linkFrm();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&menu));
-    EXPECT_EQ(spokenName(&menu) + " / " + menu.windowTitle(), "link menu / link"); // told apart from the link editor
     press(Qt::Key_Escape);
     EXPECT_FALSE(harness.owner->isLinkFrmLoaded());
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
@@ -267,7 +243,6 @@ TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabFramedShowsItsStatesAndIsWorkedB
     press(Qt::Key_Tab);
     type(QStringLiteral("https://nursery.example"));
     press(Qt::Key_Return);
-    EXPECT_FALSE(harness.owner->isNewLinkFrmLoaded());
     ASSERT_TRUE(QTest::qWaitForWindowActive(main));
     EXPECT_EQ(harness.label(main, QStringLiteral("Label1_3"))->text(), "web  [2]");
     ASSERT_TRUE(pressUntil(Qt::Key_Tab, "FileNote"));
@@ -289,7 +264,7 @@ TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabFramedShowsItsStatesAndIsWorkedB
 
 INSTANTIATE_TEST_SUITE_P(NoSchemeAndSchemes1To9, InEveryScheme, ::testing::Range(0, 10));
 
-TEST(LegibilityTest, ContrastFollowsThePublishedFormula)
+TEST(LegibilityTest, ContrastFollowsThePublishedFormulaAndOnlyTheLightnessOfAFailingTextMovesJustFarEnough)
 {
     // Published reference values of the WCAG 2.x formula.
     EXPECT_NEAR(contrastRatio(Qt::black, Qt::white), 21.0, 1e-9);
@@ -298,12 +273,9 @@ TEST(LegibilityTest, ContrastFollowsThePublishedFormula)
     EXPECT_NEAR(contrastRatio(QColor(0x77, 0x77, 0x77), Qt::white), 4.48, 0.005);
     EXPECT_NEAR(contrastRatio(QColor(255, 0, 0), Qt::white), 4.00, 0.005);
     EXPECT_NEAR(contrastRatio(QColor(0, 0, 255), Qt::black), 2.44, 0.005);
-}
 
-// Pairs that pass are drawn as they are; the schemes' weak pairs (button captions
-// in shade 3 on shade 4, hints, black on black) keep their hue and just reach 4.5.
-TEST(LegibilityTest, OnlyTheLightnessOfAFailingTextColourMovesAndJustFarEnough)
-{
+    // Pairs that pass are drawn as they are; the schemes' weak pairs (button captions
+    // in shade 3 on shade 4, hints, black on black) keep their hue and just reach 4.5.
     EXPECT_EQ(legibleText(QColor(192, 0, 0), QColor(255, 255, 255)), QColor(192, 0, 0));
     EXPECT_EQ(legibleText(QColor(255, 255, 255), QColor(64, 0, 0)), QColor(255, 255, 255));
     const QColor pairs[][2] = {{QColor(0, 192, 0), QColor(0, 128, 0)}, {QColor(0, 46, 0), QColor(0, 64, 0)},

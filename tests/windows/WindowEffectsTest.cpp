@@ -7,7 +7,6 @@
 #include "windows/start/NewFileFrm.h"
 #include "windows/start/StartUpFrm.h"
 
-#include <QMouseEvent>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -27,15 +26,6 @@ constexpr std::uint32_t kWhite = colourRef(255, 255, 255), kBlack = colourRef(0,
 // A button's background and text colour.
 using Colours = std::pair<std::uint32_t, std::uint32_t>;
 Colours coloursOf(TagLabel* label) { return {label->backColour(), label->foreColour()}; }
-
-// The pointer moving over a window's own background.
-void hoverBackground(QWidget* window)
-{
-    const QPoint corner(2, 2);
-    QMouseEvent move(QEvent::MouseMove, QPointF(corner), QPointF(window->mapToGlobal(corner)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &move);
-}
 
 // Scheme 3 and the black-and-white scheme 9 on the start windows, which stay opaque:
 // button colours at load, hovered, and of the others while one is hovered and over
@@ -75,7 +65,7 @@ TEST(HoverTable, TheStartWindowsInEveryColumnWithTheHandPointer)
             for (TagLabel* button : buttons)
                 EXPECT_EQ(coloursOf(button), button == hovered ? row.hovered : resting) << "one hovered";
         }
-        hoverBackground(window);
+        WindowHarness::hover(window); // over its own background
         for (TagLabel* button : buttons)
             EXPECT_EQ(coloursOf(button), resting) << "over the background";
     }
