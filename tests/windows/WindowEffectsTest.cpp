@@ -1,5 +1,4 @@
-// Hover highlighting, the hand pointer, click sounds, see-through windows and the
-// tray icon's clicks.
+// Hover highlighting, the hand pointer, see-through windows and the tray icon's clicks.
 
 #include "platform/Platform.h"
 #include "support/EveryWindow.h"
@@ -8,8 +7,6 @@
 #include "windows/start/NewFileFrm.h"
 #include "windows/start/StartUpFrm.h"
 
-#include <QCheckBox>
-#include <QMouseEvent>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -23,22 +20,12 @@ namespace {
 
 // The shades of the two schemes used here, written out: scheme 3 (orange) and the
 // black-and-white scheme 9.
-constexpr std::uint32_t kOrange1 = colourRef(255, 192, 128), kOrange2 = colourRef(255, 128, 0),
-                        kOrange3 = colourRef(192, 64, 0), kOrange4 = colourRef(128, 64, 0), kOrange5 = colourRef(128, 64, 64);
+constexpr std::uint32_t kOrange3 = colourRef(192, 64, 0), kOrange4 = colourRef(128, 64, 0), kOrange5 = colourRef(128, 64, 64);
 constexpr std::uint32_t kWhite = colourRef(255, 255, 255), kBlack = colourRef(0, 0, 0);
 
 // A button's background and text colour.
 using Colours = std::pair<std::uint32_t, std::uint32_t>;
 Colours coloursOf(TagLabel* label) { return {label->backColour(), label->foreColour()}; }
-
-// The pointer moving over a window's own background.
-void hoverBackground(QWidget* window)
-{
-    const QPoint corner(2, 2);
-    QMouseEvent move(QEvent::MouseMove, QPointF(corner), QPointF(window->mapToGlobal(corner)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(window, &move);
-}
 
 // Scheme 3 and the black-and-white scheme 9 on the start windows, which stay opaque:
 // button colours at load, hovered, and of the others while one is hovered and over
@@ -78,40 +65,9 @@ TEST(HoverTable, TheStartWindowsInEveryColumnWithTheHandPointer)
             for (TagLabel* button : buttons)
                 EXPECT_EQ(coloursOf(button), button == hovered ? row.hovered : resting) << "one hovered";
         }
-        hoverBackground(window);
+        WindowHarness::hover(window); // over its own background
         for (TagLabel* button : buttons)
             EXPECT_EQ(coloursOf(button), resting) << "over the background";
-        const auto frames = window->findChildren<windows::FrameShape*>(QRegularExpression(QStringLiteral("^Shape1_")));
-        EXPECT_EQ(frames.size(), std::vector<qsizetype>({4, 2, 2})[row.window]);
-        for (const windows::FrameShape* frame : frames)
-            EXPECT_EQ(frame->borderColour(), nine ? kBlack : kOrange2);
-        const auto notes = window->findChildren<TagLabel*>(QRegularExpression(QStringLiteral("^Label2_")));
-        EXPECT_EQ(notes.size(), std::vector<qsizetype>({0, 2, 1})[row.window]);
-        for (const TagLabel* note : notes)
-            EXPECT_EQ(note->foreColour(), nine ? kBlack : kOrange1);
-        if (row.window == 1) {
-            auto* tick = harness.find<QCheckBox>(window, QStringLiteral("Check1"));
-            EXPECT_EQ(tick->palette().color(tick->backgroundRole()), windows::fromColourRef(nine ? kWhite : kOrange5));
-            EXPECT_EQ(window->palette().color(QPalette::Window), windows::fromColourRef(nine ? kWhite : kOrange5));
-        }
-    }
-}
-
-// Sound 1 for a record row, 2 for a record command, 3 for the quick-display key;
-// none of them while the sound is off.
-TEST(ClickSounds, EachClickPlaysItsSoundOnlyWhileTheSoundIsOn)
-{
-    for (bool soundOn : {true, false}) {
-        WindowHarness harness;
-        chooseScheme(harness, 3, soundOn);
-        windows::DataFrm& main = harness.openData(crlfLines({"000010000001Open      Garden\xAC" "a long note to type out"}));
-        harness.search(QStringLiteral("garden"));
-        harness.click(harness.label("Res_0"));
-        ASSERT_TRUE(main.isTyping());
-        QTest::keyClicks(harness.note(), QStringLiteral("xx"));
-        harness.click(harness.command(4));
-        harness.click(harness.command(4));
-        EXPECT_EQ(harness.fakes.sounds.played, soundOn ? std::vector<int>({1, 3, 3, 2, 2}) : std::vector<int>()) << soundOn;
     }
 }
 
