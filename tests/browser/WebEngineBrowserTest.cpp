@@ -1,5 +1,5 @@
-// The real embedded browser, offscreen: what it tells the windows about a page
-// shown, a missing file and a mail link followed, and a page printed to PDF.
+// The real embedded browser, offscreen: a page shown and printed to PDF, as the
+// preview's "PRINT" does.
 
 #include "platform/WebEngineBrowser.h"
 #include "support/TempFolder.h"
@@ -24,7 +24,6 @@ protected:
     {
         browser = factory.create(&window);
         browser->onLoadFinished([this](LoadResult result) { results.push_back(result); });
-        browser->onMailLink([this](const QUrl& address) { mails.push_back(address); });
         window.resize(400, 300);
         browser->widget()->setGeometry(0, 0, 400, 300);
         window.show();
@@ -36,33 +35,7 @@ protected:
     platform::WebEngineBrowserFactory factory;
     platform::Browser* browser = nullptr;
     std::vector<LoadResult> results;
-    std::vector<QUrl> mails;
 };
-
-// The group page loads with its title, and its picture link, when followed, goes
-// to the window while the browser stays on the page.
-TEST_F(WebEngineBrowserTest, PageLoadsAndMailLinksAreHandedOver)
-{
-    const auto page = folder.write("group.htm", "<html><head><title>email group</title></head><body>"
-                                                "<a href='mailto:a@example.org;b@example.org' "
-                                                "style='display:block;height:280px'>all</a></body></html>");
-    const QUrl address = QUrl::fromLocalFile(QString::fromStdString(page.string()));
-    browser->navigate(QString::fromStdString(page.string()));
-    ASSERT_TRUE(waitForResults(1));
-    EXPECT_EQ(results.back(), LoadResult::Loaded);
-    EXPECT_EQ(browser->title() + " " + browser->address().toString(), "email group " + address.toString());
-
-    // The page takes input only once it is drawn, a moment after it loaded.
-    QWidget* surface = browser->widget()->focusProxy() ? browser->widget()->focusProxy() : browser->widget();
-    for (int attempt = 0; attempt < 40 && mails.empty(); ++attempt) {
-        QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
-        (void)QTest::qWaitFor([&] { return !mails.empty(); }, 500);
-    }
-    ASSERT_FALSE(mails.empty());
-    EXPECT_EQ(mails[0].toString(), "mailto:a@example.org;b@example.org");
-    EXPECT_EQ(results.size(), 1u) << "following a mail link is no navigation";
-    EXPECT_EQ(browser->address(), address);
-}
 
 // A local page printed into a PDF printer, as the preview's "PRINT" does with a
 // PDF file chosen: the file holds the page's words, and the window went on taking

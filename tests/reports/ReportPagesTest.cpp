@@ -114,17 +114,14 @@ std::string subSectionTop(const std::string& name, const std::string& noteLines)
 
 // One row of the link grid: an e-mail cell (25%) and three others (24%), each a
 // link (text, then target) or, without a text, an empty cell.
-struct Cell {
-    const char* text = nullptr;
-    std::string href;
-};
+using Cell = std::pair<const char*, std::string>;
 std::string gridRow(const Cell& mail, const Cell& folder, const Cell& file, const Cell& web)
 {
     std::string row = "              <tr>\n\n";
     for (const Cell* cell : {&mail, &folder, &file, &web}) {
-        const std::string font = "<font face='Arial, Helvetica, sans-serif'>" + std::string(cell->text ? cell->text : "") + "</font>";
+        const std::string font = "<font face='Arial, Helvetica, sans-serif'>" + std::string(cell->first ? cell->first : "") + "</font>";
         row += std::string("                <td width='") + (cell == &mail ? "25%" : "24%") + "'>"
-            + (cell->text ? "<a href='" + cell->href + "'>" + font + "</a>" : font) + "</td>\n";
+            + (cell->first ? "<a href='" + cell->second + "'>" + font + "</a>" : font) + "</td>\n";
     }
     return row + "              </tr>\n\n";
 }
@@ -159,22 +156,20 @@ TEST(MasterReport, WholePageWithUnevenListsColonsAndSubRecordsInStoreOrder)
     EXPECT_EQ(reports::masterReport(state.Records, plan, subItems, kMasterMoment), crlfPage(expected));
 }
 
-// Colons and slashes become blanks and the name becomes UTF-8; 255 bytes at most
-// with "master_" and ".htm", so 244 bytes of name, cut between characters: a two-
-// or three-byte character that would straddle the limit is left out whole.
-TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndALongNameIsCutBetweenCharacters)
+// Slashes become blanks (the report's name has lost its colons already) and the
+// name becomes UTF-8; 255 bytes at most with "master_" and ".htm", so 244 bytes of
+// name, cut between characters: a two- or three-byte character that would straddle
+// the limit is left out whole.
+TEST(MasterReportFileName, SlashesBecomeBlanksAndALongNameIsCutBetweenCharacters)
 {
-    store::AppState state;
-    const int m = addMaster(state, "", "Plan: 2026/27 caf\xE9 \x80\xAC" "note: not in the name");
-    EXPECT_EQ(reports::reportName(state.Records, m), "Plan  2026/27 caf\xE9 \x80");
-    EXPECT_EQ(reports::masterReportFileName(reports::reportName(state.Records, m)), "master_Plan  2026 27 caf\u00E9 \u20AC.htm");
     const std::string a242(242, 'a'), a243(243, 'a');
     std::string euros; // three bytes each in UTF-8: 81 fit
     for (int i = 0; i < 81; ++i)
         euros += "\u20AC";
     const std::pair<std::string, std::string> cut[] = {
-        {"", ""}, {std::string(300, 'a'), std::string(244, 'a')}, {a243 + "\xE9\xE9", a243},
-        {a242 + "\xE9", a242 + "\u00E9"}, {a242 + "\x80", a242}, {std::string(100, '\x80'), euros},
+        {"Plan  2026/27 caf\xE9 \x80", "Plan  2026 27 caf\u00E9 \u20AC"}, {"", ""}, {a243 + "\xE9\xE9", a243},
+        {std::string(300, 'a'), std::string(244, 'a')}, {a242 + "\xE9", a242 + "\u00E9"}, {a242 + "\x80", a242},
+        {std::string(100, '\x80'), euros},
     };
     for (const auto& [name, kept] : cut)
         EXPECT_EQ(reports::masterReportFileName(name), "master_" + kept + ".htm") << name.size();
@@ -184,15 +179,9 @@ TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndALongNameIsCutBetweenC
 
 const reports::DateTime kSummaryMoment{2027, 1, 9, 17, 5, 3};
 
-// `text` followed by `blanks` blanks.
-std::string blanked(const std::string& text, std::size_t blanks)
-{
-    return text + std::string(blanks, ' ');
-}
-
 // A status of four letters is stored with six blanks; its label adds two more.
-const std::string kOpen = blanked("OPEN", 8);
-const std::string kDone = blanked("DONE", 8);
+const std::string kOpen = "OPEN" + std::string(8, ' ');
+const std::string kDone = "DONE" + std::string(8, ' ');
 
 // The report head without the "</font></p>" after its date, then the summary table
 // up to its header row: every line followed by a blank line.
@@ -260,7 +249,8 @@ TEST(StatusSummary, WholePageWithNoStatusBlockOddStatusesAndStatusesDifferingInL
     addMaster(state, "no status", "Named\xAC");
     addMaster(state, "OPEN", "Shed\xAC");
     addMaster(state, "caf\xE9", "Corner\xAC");
-    const std::string b = blanked("B", 9), x = blanked("X=1", 9), named = blanked("NO STATUS", 3), cafe = blanked("CAF\xC9", 8);
+    const std::string b = "B" + std::string(9, ' '), x = "X=1" + std::string(9, ' '), named = "NO STATUS   ";
+    const std::string cafe = "CAF\xC9" + std::string(8, ' ');
     const std::vector<std::string> open{"Garden", "Roof", "Shed"};
     const std::string counts = countRow(kOpen, "3") + countRow(kDone, "1") + countRow("A  ", "0") + countRow(b, "0")
         + countRow(x, "1") + countRow(named, "1") + countRow(kOpen, "0") + countRow(cafe, "1") + countRow("NO STATUS ", "1");

@@ -95,12 +95,9 @@ TEST_F(ReportWindowsTest, AddToGroupShowsTheGroupPageAndClosingEmptiesIt)
     const std::vector<std::string> group{"", "Ann..ann@example.org", "Bob..bob@example.org", "Bob..bob@example.org"};
     const fs::path page = folder.file("emailGroup.htm");
     EXPECT_EQ(readFile(page), reports::emailGroupPage(group, folder.path()));
-    ASSERT_TRUE(owner->isEmailGroupLoaded());
     windows::EmailGroup& window = owner->emailGroup();
     EXPECT_TRUE(window.isVisible());
     ASSERT_EQ(fakes.browsers.made.size(), 1u);
-    const QString url = shown(page);
-    EXPECT_EQ(fakes.browsers.made[0]->navigations, (std::vector<QString>{"about:blank", url, "about:blank", url, "about:blank", url}));
     fakes.browsers.made[0]->followMailLink(QUrl(QStringLiteral("mailto:ann@example.org;bob@example.org")));
     EXPECT_EQ(fakes.launcher.mails, std::vector<QString>{"mailto:ann@example.org;bob@example.org"});
 
@@ -111,7 +108,7 @@ TEST_F(ReportWindowsTest, AddToGroupShowsTheGroupPageAndClosingEmptiesIt)
     addToGroup(1);
     EXPECT_EQ(readFile(page), reports::emailGroupPage({"", "Bob..bob@example.org"}, folder.path()));
     ASSERT_EQ(fakes.browsers.made.size(), 2u);
-    EXPECT_EQ(fakes.browsers.made[1]->navigations, (std::vector<QString>{"about:blank", url}));
+    EXPECT_EQ(fakes.browsers.made[1]->navigations, (std::vector<QString>{"about:blank", shown(page)}));
 }
 
 } // namespace
