@@ -1,5 +1,5 @@
-// The real embedded browser, offscreen: a page shown and printed to PDF, as the
-// preview's "PRINT" does.
+// The real embedded browser, offscreen: a page shown, its mail link followed, and
+// the page printed to PDF as the preview's "PRINT" does.
 
 #include "platform/WebEngineBrowser.h"
 #include "support/TempFolder.h"
@@ -18,36 +18,39 @@ using platform::LoadResult;
 
 namespace {
 
-class WebEngineBrowserTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        browser = factory.create(&window);
-        browser->onLoadFinished([this](LoadResult result) { results.push_back(result); });
-        window.resize(400, 300);
-        browser->widget()->setGeometry(0, 0, 400, 300);
-        window.show();
-    }
-    bool waitForResults(std::size_t count) { return QTest::qWaitFor([&] { return results.size() >= count; }, 20000); }
-
+// A local page shown: its mail link, when followed, goes to the window while the
+// browser stays on the page. Printed into a PDF printer, as the preview's "PRINT"
+// does with a PDF file chosen: the file holds the page's words, and the window
+// went on taking events while the page was rendered.
+TEST(WebEngineBrowser, HandsOverMailLinksAndPrintsTheShownPageIntoAPdfFile)
+{
     TempFolder folder;
     QWidget window;
     platform::WebEngineBrowserFactory factory;
-    platform::Browser* browser = nullptr;
+    platform::Browser* browser = factory.create(&window);
     std::vector<LoadResult> results;
-};
-
-// A local page printed into a PDF printer, as the preview's "PRINT" does with a
-// PDF file chosen: the file holds the page's words, and the window went on taking
-// events while the page was rendered.
-TEST_F(WebEngineBrowserTest, PrintsTheShownPageIntoAPdfFile)
-{
+    std::vector<QUrl> mails;
+    browser->onLoadFinished([&](LoadResult result) { results.push_back(result); });
+    browser->onMailLink([&](const QUrl& address) { mails.push_back(address); });
+    window.resize(400, 300);
+    browser->widget()->setGeometry(0, 0, 400, 300);
+    window.show();
     const auto page = folder.write("print.htm", "<html><head><title>Print me</title></head><body>"
-                                                "<h1>Garden shed rebuild</h1><p>Three quotes before March.</p>"
+                                                "<a href='mailto:a@example.org;b@example.org' style='display:block;height:280px'>"
+                                                "<h1>Garden shed rebuild</h1><p>Three quotes before March.</p></a>"
                                                 "</body></html>");
     browser->navigate(QString::fromStdString(page.string()));
-    ASSERT_TRUE(waitForResults(1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !results.empty(); }, 20000));
     ASSERT_EQ(results.back(), LoadResult::Loaded);
+
+    // The page takes input only once it is drawn, a moment after it loaded.
+    QWidget* surface = browser->widget()->focusProxy() ? browser->widget()->focusProxy() : browser->widget();
+    for (int attempt = 0; attempt < 40 && mails.empty(); ++attempt) {
+        QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
+        (void)QTest::qWaitFor([&] { return !mails.empty(); }, 500);
+    }
+    EXPECT_EQ(mails, std::vector<QUrl>{QUrl(QStringLiteral("mailto:a@example.org;b@example.org"))});
+    EXPECT_EQ(results.size(), 1u) << "following a mail link is no navigation";
 
     const std::filesystem::path pdf = folder.file("printed.pdf");
     QPrinter printer(QPrinter::HighResolution);

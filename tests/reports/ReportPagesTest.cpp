@@ -1,11 +1,10 @@
 // The report pages byte for byte, their file names, and the pieces they are made
-// of: the date line, the page file and the mail address.
+// of: the date line and the mail address.
 
 #include "reports/DateLine.h"
 #include "reports/EmailGroupPage.h"
 #include "reports/MailComposer.h"
 #include "reports/MasterReport.h"
-#include "reports/PageFile.h"
 #include "reports/StatusSummary.h"
 #include "store/StatusList.h"
 #include "support/StoreFixtures.h"
@@ -260,7 +259,7 @@ TEST(StatusSummary, WholePageWithNoStatusBlockOddStatusesAndStatusesDifferingInL
     EXPECT_EQ(page, crlfPage(kSummaryTop + counts + kListingStart + blocks + kSummaryEnd));
 }
 
-// ---- the e-mail group page, the page file, the date line, the mail address ----
+// ---- the e-mail group page, the date line, the mail address ----
 
 const std::string kGroupTop = pageTop("email group")
     + "<body bgcolor='#333333' text='#000000' leftmargin='10' topmargin='5' marginwidth='0' marginheight='0'>\n\n";
