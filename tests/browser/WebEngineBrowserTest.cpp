@@ -1,5 +1,5 @@
-// The real embedded browser, offscreen: what it tells the windows about a page
-// shown, a missing file and a mail link followed, and a page printed to PDF.
+// The real embedded browser, offscreen: a page shown, its mail link followed, and
+// the page printed to PDF as the preview's "PRINT" does.
 
 #include "platform/WebEngineBrowser.h"
 #include "support/TempFolder.h"
@@ -18,43 +18,30 @@ using platform::LoadResult;
 
 namespace {
 
-class WebEngineBrowserTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        browser = factory.create(&window);
-        browser->onLoadFinished([this](LoadResult result) { results.push_back(result); });
-        browser->onMailLink([this](const QUrl& address) { mails.push_back(address); });
-        window.resize(400, 300);
-        browser->widget()->setGeometry(0, 0, 400, 300);
-        window.show();
-    }
-    bool waitForResults(std::size_t count) { return QTest::qWaitFor([&] { return results.size() >= count; }, 20000); }
-
+// A local page shown: its mail link, when followed, goes to the window while the
+// browser stays on the page. Printed into a PDF printer, as the preview's "PRINT"
+// does with a PDF file chosen: the file holds the page's words, and the window
+// went on taking events while the page was rendered.
+TEST(WebEngineBrowser, HandsOverMailLinksAndPrintsTheShownPageIntoAPdfFile)
+{
     TempFolder folder;
     QWidget window;
     platform::WebEngineBrowserFactory factory;
-    platform::Browser* browser = nullptr;
+    platform::Browser* browser = factory.create(&window);
     std::vector<LoadResult> results;
     std::vector<QUrl> mails;
-};
-
-// A missing file is no page; the group page loads with its title, and its picture
-// link, when followed, goes to the window while the browser stays on the page.
-TEST_F(WebEngineBrowserTest, MissingFileIsNoPagePageLoadsMailLinksAreHandedOver)
-{
-    browser->navigate(QString::fromStdString(folder.file("missing.htm").string()));
-    ASSERT_TRUE(waitForResults(1));
-    EXPECT_EQ(results.back(), LoadResult::NoPage);
-
-    const auto page = folder.write("group.htm", "<html><head><title>email group</title></head><body>"
-                                                "<a href='mailto:a@example.org;b@example.org' "
-                                                "style='display:block;height:280px'>all</a></body></html>");
-    const QUrl address = QUrl::fromLocalFile(QString::fromStdString(page.string()));
+    browser->onLoadFinished([&](LoadResult result) { results.push_back(result); });
+    browser->onMailLink([&](const QUrl& address) { mails.push_back(address); });
+    window.resize(400, 300);
+    browser->widget()->setGeometry(0, 0, 400, 300);
+    window.show();
+    const auto page = folder.write("print.htm", "<html><head><title>Print me</title></head><body>"
+                                                "<a href='mailto:a@example.org;b@example.org' style='display:block;height:280px'>"
+                                                "<h1>Garden shed rebuild</h1><p>Three quotes before March.</p></a>"
+                                                "</body></html>");
     browser->navigate(QString::fromStdString(page.string()));
-    ASSERT_TRUE(waitForResults(2));
-    EXPECT_EQ(results.back(), LoadResult::Loaded);
-    EXPECT_EQ(browser->title() + " " + browser->address().toString(), "email group " + address.toString());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !results.empty(); }, 20000));
+    ASSERT_EQ(results.back(), LoadResult::Loaded);
 
     // The page takes input only once it is drawn, a moment after it loaded.
     QWidget* surface = browser->widget()->focusProxy() ? browser->widget()->focusProxy() : browser->widget();
@@ -62,23 +49,8 @@ TEST_F(WebEngineBrowserTest, MissingFileIsNoPagePageLoadsMailLinksAreHandedOver)
         QTest::mouseClick(surface, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
         (void)QTest::qWaitFor([&] { return !mails.empty(); }, 500);
     }
-    ASSERT_FALSE(mails.empty());
-    EXPECT_EQ(mails[0].toString(), "mailto:a@example.org;b@example.org");
-    EXPECT_EQ(results.size(), 2u) << "following a mail link is no navigation";
-    EXPECT_EQ(browser->address(), address);
-}
-
-// A local page printed into a PDF printer, as the preview's "PRINT" does with a
-// PDF file chosen: the file holds the page's words, and the window went on taking
-// events while the page was rendered.
-TEST_F(WebEngineBrowserTest, PrintsTheShownPageIntoAPdfFile)
-{
-    const auto page = folder.write("print.htm", "<html><head><title>Print me</title></head><body>"
-                                                "<h1>Garden shed rebuild</h1><p>Three quotes before March.</p>"
-                                                "</body></html>");
-    browser->navigate(QString::fromStdString(page.string()));
-    ASSERT_TRUE(waitForResults(1));
-    ASSERT_EQ(results.back(), LoadResult::Loaded);
+    EXPECT_EQ(mails, std::vector<QUrl>{QUrl(QStringLiteral("mailto:a@example.org;b@example.org"))});
+    EXPECT_EQ(results.size(), 1u) << "following a mail link is no navigation";
 
     const std::filesystem::path pdf = folder.file("printed.pdf");
     QPrinter printer(QPrinter::HighResolution);

@@ -1,20 +1,17 @@
 // The report pages byte for byte, their file names, and the pieces they are made
-// of: the date line, the page file and the mail address.
+// of: the date line and the mail address.
 
 #include "reports/DateLine.h"
 #include "reports/EmailGroupPage.h"
 #include "reports/MailComposer.h"
 #include "reports/MasterReport.h"
-#include "reports/PageFile.h"
 #include "reports/StatusSummary.h"
 #include "store/StatusList.h"
 #include "support/StoreFixtures.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace testing_support;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -116,17 +113,14 @@ std::string subSectionTop(const std::string& name, const std::string& noteLines)
 
 // One row of the link grid: an e-mail cell (25%) and three others (24%), each a
 // link (text, then target) or, without a text, an empty cell.
-struct Cell {
-    const char* text = nullptr;
-    std::string href;
-};
+using Cell = std::pair<const char*, std::string>;
 std::string gridRow(const Cell& mail, const Cell& folder, const Cell& file, const Cell& web)
 {
     std::string row = "              <tr>\n\n";
     for (const Cell* cell : {&mail, &folder, &file, &web}) {
-        const std::string font = "<font face='Arial, Helvetica, sans-serif'>" + std::string(cell->text ? cell->text : "") + "</font>";
+        const std::string font = "<font face='Arial, Helvetica, sans-serif'>" + std::string(cell->first ? cell->first : "") + "</font>";
         row += std::string("                <td width='") + (cell == &mail ? "25%" : "24%") + "'>"
-            + (cell->text ? "<a href='" + cell->href + "'>" + font + "</a>" : font) + "</td>\n";
+            + (cell->first ? "<a href='" + cell->second + "'>" + font + "</a>" : font) + "</td>\n";
     }
     return row + "              </tr>\n\n";
 }
@@ -161,41 +155,20 @@ TEST(MasterReport, WholePageWithUnevenListsColonsAndSubRecordsInStoreOrder)
     EXPECT_EQ(reports::masterReport(state.Records, plan, subItems, kMasterMoment), crlfPage(expected));
 }
 
-// An entry without a mark is all description with an empty target; an entry that
-// is the mark alone is a link with empty href and text; an empty entry is an empty
-// cell. Sub-item entries that name no record are passed over. A name followed by
-// one mark gives one empty note line; an empty status is written as its ten blanks;
-// Windows-1252 bytes pass unchanged.
-TEST(MasterReport, OddLinkEntriesAndSubItems)
+// Slashes become blanks (the report's name has lost its colons already) and the
+// name becomes UTF-8; 255 bytes at most with "master_" and ".htm", so 244 bytes of
+// name, cut between characters: a two- or three-byte character that would straddle
+// the limit is left out whole.
+TEST(MasterReportFileName, SlashesBecomeBlanksAndALongNameIsCutBetweenCharacters)
 {
-    store::AppState state;
-    const int m = addMaster(state, "", "Caf\xE9\xAC");
-    for (const char* file : {"no mark", "\xAC", ""})
-        state.Records[m].Files.push_back(file);
-    state.Records[m].WebLinks.push_back("a\xAC" "b\xAC" "c");
-    const std::string page = reports::masterReport(state.Records, m, {"9,Gone", "x,Bad", "", ""}, kMasterMoment);
-    const std::string expected = kMasterHead + masterSectionTop("Caf\xE9", "          ", "                   <br>\n\n")
-        + gridRow({}, {}, {"no mark", ""}, {"a", "b\xAC" "c"}) + gridRow({}, {}, {"", ""}, {}) + gridRow({}, {}, {}, {})
-        + kSectionEnd + kMasterTail;
-    EXPECT_EQ(page, crlfPage(expected));
-}
-
-// Colons and slashes become blanks and the name becomes UTF-8; 255 bytes at most
-// with "master_" and ".htm", so 244 bytes of name, cut between characters: a two-
-// or three-byte character that would straddle the limit is left out whole.
-TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndALongNameIsCutBetweenCharacters)
-{
-    store::AppState state;
-    const int m = addMaster(state, "", "Plan: 2026/27 caf\xE9 \x80\xAC" "note: not in the name");
-    EXPECT_EQ(reports::reportName(state.Records, m), "Plan  2026/27 caf\xE9 \x80");
-    EXPECT_EQ(reports::masterReportFileName(reports::reportName(state.Records, m)), "master_Plan  2026 27 caf\u00E9 \u20AC.htm");
     const std::string a242(242, 'a'), a243(243, 'a');
     std::string euros; // three bytes each in UTF-8: 81 fit
     for (int i = 0; i < 81; ++i)
         euros += "\u20AC";
     const std::pair<std::string, std::string> cut[] = {
-        {"", ""}, {std::string(300, 'a'), std::string(244, 'a')}, {a243 + "\xE9\xE9", a243},
-        {a242 + "\xE9", a242 + "\u00E9"}, {a242 + "\x80", a242}, {std::string(100, '\x80'), euros},
+        {"Plan  2026/27 caf\xE9 \x80", "Plan  2026 27 caf\u00E9 \u20AC"}, {"", ""}, {a243 + "\xE9\xE9", a243},
+        {std::string(300, 'a'), std::string(244, 'a')}, {a242 + "\xE9", a242 + "\u00E9"}, {a242 + "\x80", a242},
+        {std::string(100, '\x80'), euros},
     };
     for (const auto& [name, kept] : cut)
         EXPECT_EQ(reports::masterReportFileName(name), "master_" + kept + ".htm") << name.size();
@@ -205,15 +178,9 @@ TEST(MasterReportFileName, ColonsAndSlashesBecomeBlanksAndALongNameIsCutBetweenC
 
 const reports::DateTime kSummaryMoment{2027, 1, 9, 17, 5, 3};
 
-// `text` followed by `blanks` blanks.
-std::string blanked(const std::string& text, std::size_t blanks)
-{
-    return text + std::string(blanks, ' ');
-}
-
 // A status of four letters is stored with six blanks; its label adds two more.
-const std::string kOpen = blanked("OPEN", 8);
-const std::string kDone = blanked("DONE", 8);
+const std::string kOpen = "OPEN" + std::string(8, ' ');
+const std::string kDone = "DONE" + std::string(8, ' ');
 
 // The report head without the "</font></p>" after its date, then the summary table
 // up to its header row: every line followed by a blank line.
@@ -261,23 +228,16 @@ std::string block(const std::string& label, const std::vector<std::string>& name
     return text + "      </table>\n    </td>\n  </tr>\n  <tr>\n    <td>\n";
 }
 
-class StatusSummaryTest : public ::testing::Test {
-protected:
-    void expectPage(const std::string& counts, const std::string& blocks)
-    {
-        const std::string page = reports::statusSummary(state.Records, store::statusItems(state.Records), kSummaryMoment);
-        EXPECT_EQ(page, crlfPage(kSummaryTop + counts + kListingStart + blocks + kSummaryEnd));
-    }
-    store::AppState state;
-};
-
 // Sub records appear nowhere; masters without status get the "NO STATUS" block;
-// a status is counted and listed in capitals with its padding. A status holding
-// "|" splits into two items that match no record: the record is counted and listed
-// nowhere. A "=" is part of the label. A status "no status" lists the records
-// without status under its own block too.
-TEST_F(StatusSummaryTest, WholePageWithNoStatusBlockAndOddStatuses)
+// a status is counted and listed in capitals with its padding, accented small
+// letters under their capitals. A status holding "|" splits into two items that
+// match no record: the record is counted and listed nowhere. A "=" is part of the
+// label. A status "no status" lists the records without status under its own block
+// too. "Open" and "OPEN" are two items: the records of both count in the first,
+// the second counts 0 and lists the same records again.
+TEST(StatusSummary, WholePageWithNoStatusBlockOddStatusesAndStatusesDifferingInLetterCase)
 {
+    store::AppState state;
     addMaster(state, "Open", "Garden\xAC" "note");
     addSub(state, 1, "Seeds\xAC");
     addMaster(state, "", "Loose end\xAC");
@@ -286,39 +246,20 @@ TEST_F(StatusSummaryTest, WholePageWithNoStatusBlockAndOddStatuses)
     addMaster(state, "a|b", "Split\xAC");
     addMaster(state, "x=1", "Equals\xAC");
     addMaster(state, "no status", "Named\xAC");
-    const std::string b = blanked("B", 9), x = blanked("X=1", 9), named = blanked("NO STATUS", 3);
-    expectPage(countRow(kOpen, "2") + countRow(kDone, "1") + countRow("A  ", "0") + countRow(b, "0") + countRow(x, "1")
-                   + countRow(named, "1") + countRow("NO STATUS ", "1"),
-               block(kOpen, {"Garden", "Roof"}) + block(kDone, {"Car"}) + block("A  ", {}) + block(b, {})
-                   + block(x, {"Equals"}) + block(named, {"Loose end"}) + block("NO STATUS ", {"Loose end"}));
+    addMaster(state, "OPEN", "Shed\xAC");
+    addMaster(state, "caf\xE9", "Corner\xAC");
+    const std::string b = "B" + std::string(9, ' '), x = "X=1" + std::string(9, ' '), named = "NO STATUS   ";
+    const std::string cafe = "CAF\xC9" + std::string(8, ' ');
+    const std::vector<std::string> open{"Garden", "Roof", "Shed"};
+    const std::string counts = countRow(kOpen, "3") + countRow(kDone, "1") + countRow("A  ", "0") + countRow(b, "0")
+        + countRow(x, "1") + countRow(named, "1") + countRow(kOpen, "0") + countRow(cafe, "1") + countRow("NO STATUS ", "1");
+    const std::string blocks = block(kOpen, open) + block(kDone, {"Car"}) + block("A  ", {}) + block(b, {}) + block(x, {"Equals"})
+        + block(named, {"Loose end"}) + block(kOpen, open) + block(cafe, {"Corner"}) + block("NO STATUS ", {"Loose end"});
+    const std::string page = reports::statusSummary(state.Records, store::statusItems(state.Records), kSummaryMoment);
+    EXPECT_EQ(page, crlfPage(kSummaryTop + counts + kListingStart + blocks + kSummaryEnd));
 }
 
-// Every master has a status: the table still shows NO STATUS with 0, the listing
-// has no NO STATUS block. "Open" and "OPEN" are two status box items; all records
-// count in the first entry (twelve: numbered 1 to 12), the second counts 0 and
-// lists the same records again.
-TEST_F(StatusSummaryTest, StatusesDifferingOnlyInLetterCaseShareTheFirstEntryAndNoStatusBlockIsDropped)
-{
-    std::vector<std::string> names;
-    for (int i = 1; i <= 12; ++i)
-        addMaster(state, i == 2 ? "OPEN" : "Open", names.emplace_back("Job " + std::to_string(i)) + "\xAC");
-    expectPage(countRow(kOpen, "12") + countRow(kOpen, "0") + countRow("NO STATUS ", "0"), block(kOpen, names) + block(kOpen, names));
-}
-
-// Only blanks are trimmed: a status of a tab or a no-break space is a status.
-// Accented small letters count under their capitals.
-TEST_F(StatusSummaryTest, TrimmingTakesBlanksOnlyAndCapitalsFollowTheCodePage)
-{
-    for (const char* status : {"\t", "\xA0", "   ", "caf\xE9"})
-        addMaster(state, status, "R\xAC");
-    const auto entries = reports::summaryEntries(state.Records, {blanked("\t", 9), blanked("\xA0", 9), blanked("CAF\xC9", 6)});
-    ASSERT_EQ(entries.size(), 4u);
-    for (const auto& entry : entries)
-        EXPECT_EQ(entry.count, 1) << entry.label;
-    EXPECT_EQ(entries[2].label, blanked("CAF\xC9", 8));
-}
-
-// ---- the e-mail group page, the page file, the date line, the mail address ----
+// ---- the e-mail group page, the date line, the mail address ----
 
 const std::string kGroupTop = pageTop("email group")
     + "<body bgcolor='#333333' text='#000000' leftmargin='10' topmargin='5' marginwidth='0' marginheight='0'>\n\n";
@@ -356,42 +297,20 @@ TEST(EmailGroupPage, SeveralMembersDuplicatesAndOddEntries)
                              + kGroupEnd));
 }
 
-// The page replaces an old one whole; a page the user made read-only is kept as it
-// is, even for an administrator: a message naming the page, no temporary file left.
-TEST(PageFile, WritesThePageWholeAndKeepsAPageItMayNotReplace)
+// Every month's name; February 29 only in leap years, which skip the centuries
+// not divisible by 400.
+TEST(DateLine, EnglishMonthsAndValidDatesOnly)
 {
-    TempFolder folder;
-    folder.write("page.htm", "old page");
-    EXPECT_EQ(reports::writePage(folder.path(), "page.htm", "new\r\npage"), folder.file("page.htm"));
-    EXPECT_EQ(readFile(folder.file("page.htm")), "new\r\npage");
-    fs::permissions(folder.file("page.htm"), fs::perms::owner_read);
-    const store::StoreError error = storeErrorOf([&] { reports::writePage(folder.path(), "page.htm", "newer"); });
-    EXPECT_EQ(error.kind(), store::ErrorKind::File);
-    EXPECT_EQ(std::string(error.what()), "Could not save the file '" + folder.file("page.htm").string() + "': the file is read-only.");
-    EXPECT_EQ(readFile(folder.file("page.htm")), "new\r\npage");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1); // no temporary
-}
-
-TEST(DateLine, TwoDigitDayEnglishMonthAnd24HourClockOnValidDatesOnly)
-{
-    EXPECT_EQ(reports::dateLine({2027, 1, 31, 23, 59, 59}), "31 January 2027, 23:59:59");
     const char* const months[] = {"January", "February", "March",     "April",   "May",      "June",
                                   "July",    "August",   "September", "October", "November", "December"};
     for (int m = 1; m <= 12; ++m)
         EXPECT_EQ(reports::dateLine({2026, m, 10, 12, 0, 5}), "10 " + std::string(months[m - 1]) + " 2026, 12:00:05");
     const std::pair<reports::DateTime, bool> moments[] = {
-        {{2028, 2, 29, 0, 0, 0}, true},  {{2000, 2, 29, 0, 0, 0}, true},  {{2026, 2, 29, 0, 0, 0}, false},
-        {{2100, 2, 29, 0, 0, 0}, false}, {{2026, 4, 31, 0, 0, 0}, false}, {{2026, 13, 1, 0, 0, 0}, false},
-        {{2026, 1, 1, 24, 0, 0}, false}, {{2026, 1, 1, 0, 60, 0}, false},
+        {{2028, 2, 29, 0, 0, 0}, true}, {{2000, 2, 29, 0, 0, 0}, true}, {{2026, 2, 29, 0, 0, 0}, false},
+        {{2100, 2, 29, 0, 0, 0}, false}, {{2026, 4, 31, 0, 0, 0}, false}, {{2026, 1, 1, 24, 0, 0}, false},
     };
     for (const auto& [moment, valid] : moments)
         EXPECT_EQ(reports::isValidDateTime(moment), valid) << moment.year << "-" << moment.month << "-" << moment.day;
-}
-
-reports::MailParts parts(std::string to, std::string subject = "", std::string body = "", std::string cc = "",
-                         std::string bcc = "", std::string attachment = "")
-{
-    return {std::move(to), std::move(subject), std::move(body), std::move(cc), std::move(bcc), std::move(attachment)};
 }
 
 // Parts in their fixed order, "?" before the first present one; only the body is
@@ -399,19 +318,17 @@ reports::MailParts parts(std::string to, std::string subject = "", std::string b
 // ASCII) and ends in a line break; an attachment is quoted with its blanks.
 TEST(MailComposer, PresentPartsComeInTheirFixedOrderAndOnlyTheBodyIsEscaped)
 {
-    const std::pair<reports::MailParts, const char*> cases[] = {
-        {parts(""), "mailto:"},
-        {parts("ann@example.org"), "mailto:ann@example.org"},
-        {parts("ann@example.org", "Weekly plan"), "mailto:ann@example.org?Subject=Weekly plan"},
-        {parts("", "", "", "bob@example.org"), "mailto:?CC=bob@example.org"},
-        {parts("", "", "", "", "eve@example.org"), "mailto:?BCC=eve@example.org"},
-        {parts("ann@example.org", "Plan", "hi", "bob@example.org", "eve@example.org", "/home/ann/notes.bcn"),
+    const std::pair<reports::MailParts, const char*> cases[] = { // to, subject, body, CC, BCC, attachment
+        {{}, "mailto:"},
+        {{"ann@example.org", "Weekly plan", "", "", "", ""}, "mailto:ann@example.org?Subject=Weekly plan"},
+        {{"", "", "", "bob@example.org", "", ""}, "mailto:?CC=bob@example.org"},
+        {{"ann@example.org", "Plan", "hi", "bob@example.org", "eve@example.org", "/home/ann/notes.bcn"},
          "mailto:ann@example.org?Subject=Plan&Body=hi%0D%0A&CC=bob@example.org&BCC=eve@example.org"
          "&Attacth=\"/home/ann/notes.bcn\""},
-        {parts("", "", "a\r\n\r\nb && c  d\re\nf\n\rg 100% caf\xE9"),
+        {{"", "", "a\r\n\r\nb && c  d\re\nf\n\rg 100% caf\xE9", "", "", ""},
          "mailto:?Body=a%0D%0A%0D%0Ab%20%26%26%20c%20%20d%0De%0Af%0A%0Dg%20100%%20caf\xE9%0D%0A"},
-        {parts("a b@example.org", "Tom & Jerry\r\n", "", "c d"), "mailto:a b@example.org?Subject=Tom & Jerry\r\n&CC=c d"},
-        {parts("", "", "", "", "", "C:\\My Files\\notes 2.bcn"), "mailto:?Attacth=\"C:\\My Files\\notes 2.bcn\""},
+        {{"a b@example.org", "Tom & Jerry\r\n", "", "c d", "", ""}, "mailto:a b@example.org?Subject=Tom & Jerry\r\n&CC=c d"},
+        {{"", "", "", "", "", "C:\\My Files\\notes 2.bcn"}, "mailto:?Attacth=\"C:\\My Files\\notes 2.bcn\""},
     };
     for (const auto& [mail, address] : cases)
         EXPECT_EQ(reports::composeMailAddress(mail), address);
