@@ -1,9 +1,9 @@
 // Every window, in every colour scheme and with none chosen, walked once: each text
 // legible at rest and under the pointer, each control named for a screen reader,
 // texts whole (or cut with the whole on hover), pictures sharp. The main window
-// besides: Tab through it in order, its disabled commands slanted, and a record found,
-// opened, linked and changed by keys alone, hearing its click sounds; and the
-// contrast rule every drawn text follows.
+// besides: Tab through it in order with the focus framed, its disabled commands
+// slanted, and a record found, opened, linked and changed by keys alone, hearing its
+// click sounds; and the contrast rule every drawn text follows.
 
 #include "support/EveryWindow.h"
 #include "windows/controls/FocusFrame.h"
@@ -20,8 +20,6 @@
 #include <QHash>
 
 #include <gmock/gmock.h>
-
-#include <map>
 
 using namespace testing_support;
 using windows::contrastRatio;
@@ -40,10 +38,25 @@ QColor shownOver(const QColor& colour, const QColor& background)
     return QColor(mix(colour.red(), background.red()), mix(colour.green(), background.green()), mix(colour.blue(), background.blue()));
 }
 
-// What the window shows in `control`'s place.
-QImage paintedArea(const QWidget* control)
+// What the window shows in `control`'s place, widened by `margin` on every side.
+QImage paintedArea(const QWidget* control, int margin = 0)
 {
-    return control->window()->grab(QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size())).toImage();
+    const QRect place(control->mapTo(control->window(), QPoint(0, 0)), control->size());
+    return control->window()->grab(place.adjusted(-margin, -margin, margin, margin)).toImage();
+}
+
+// The share of places round the edge of `bare` where one of the three pixels from
+// the edge inwards changes by 3:1 in `framed`: a line showing all the way round.
+double shareOfEdgeShowingALine(const QImage& bare, const QImage& framed)
+{
+    auto changes = [&](int x, int y) { return contrastRatio(bare.pixelColor(x, y), framed.pixelColor(x, y)) >= 3.0; };
+    const int w = bare.width(), h = bare.height();
+    int places = 0, showing = 0;
+    for (int x = 3; x < w - 3; ++x, places += 2)
+        showing += (changes(x, 0) || changes(x, 1) || changes(x, 2)) + (changes(x, h - 1) || changes(x, h - 2) || changes(x, h - 3));
+    for (int y = 3; y < h - 3; ++y, places += 2)
+        showing += (changes(0, y) || changes(1, y) || changes(2, y)) + (changes(w - 1, y) || changes(w - 2, y) || changes(w - 3, y));
+    return static_cast<double>(showing) / places;
 }
 
 // The colour most often found in `picture`: in a control's place, the background.
@@ -195,10 +208,16 @@ TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabShowsItsStatesAndIsWorkedByKeysA
         "cols5_2 cols6_2 cols7_2 cols8_2 cols9_6 Label3_0 Label3_1 Label3_2 Label3_3 Label3_4 Label3_5 Label3_6 "
         "Label3_7 Label3_8 Label3_9 Image2_2 Image4_0 Image4_10 Image7 Image1 Label7 Label6 Label8 Label4 SearchTxt");
     harness.find<QLineEdit>(main, QStringLiteral("SearchTxt"))->setFocus(Qt::TabFocusReason);
-    QStringList walked{focused()->objectName()};
+    QStringList walked;
     while (walked.size() <= expected.count(QLatin1Char(' '))) {
-        press(Qt::Key_Tab);
-        walked.push_back(focused()->objectName());
+        if (!walked.empty())
+            press(Qt::Key_Tab);
+        QWidget* control = focused();
+        walked.push_back(control->objectName());
+        control->clearFocus(); // round the control a line of 3:1 shows when it takes the focus
+        const QImage bare = paintedArea(control, 3);
+        control->setFocus(Qt::TabFocusReason);
+        EXPECT_GE(shareOfEdgeShowingALine(bare, paintedArea(control, 3)), 0.9) << control->objectName().toStdString();
     }
     EXPECT_EQ(walked.join(QLatin1Char(' ')).toStdString(), expected.toStdString());
 
