@@ -111,6 +111,8 @@ TEST_F(RecordsTest, QuickLinksListEachLinkOnceInStoreOrderAndSplitAtTheFirstTild
     state.Records[3].Emails.push_back("Cy\xAC" "cy@example.org");
     EXPECT_THAT(distinctLinks(state.Records, 1),
                 ElementsAre("Ann\xAC" "ann@example.org", "Bob\xAC" "bob@example.org", "Cy\xAC" "cy@example.org"));
+    EXPECT_EQ(quickLinkItem(" Ann \xAC" "ann@example.org "), " Ann  ~ ann@example.org ");
+    EXPECT_EQ(splitQuickLinkItem(" Ann  ~ ann@example.org "), std::make_pair(std::string("Ann"), std::string("ann@example.org")));
     EXPECT_EQ(splitQuickLinkItem("a ~ b ~ c"), std::make_pair(std::string("a"), std::string("b ~ c")));
     EXPECT_EQ(splitQuickLinkItem("no tilde"), std::make_pair(std::string(), std::string("no tilde")));
 }

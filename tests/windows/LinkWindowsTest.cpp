@@ -2,6 +2,7 @@
 #include "windows/links/BrowseFrm.h"
 #include "windows/links/LinkFrm.h"
 #include "windows/links/NewLinkFrm.h"
+#include "windows/links/QuickLinkFrm.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -140,9 +141,18 @@ TEST_F(LinkWindowsTest, MenuEntriesMailCollectOpenThroughTheShellAndDelete)
     EXPECT_FALSE(owner->isLinkFrmLoaded());
 }
 
-// The file picker hands over the chosen file.
-TEST_F(LinkWindowsTest, TheFilePickerFillsTheLinkWindowAndOpensWhereItWasLeft)
+// The quick links list each web link once and hand the chosen one over; the file
+// picker hands over the chosen file.
+TEST_F(LinkWindowsTest, QuickLinksAndTheFilePickerFillTheLinkWindow)
 {
+    tab(4);
+    click(label("Image3_3"));
+    click(editorButton(3));
+    auto* links = find<QListWidget>(&owner->quickLinkFrm(), "List1");
+    EXPECT_EQ(links->count(), 2);
+    links->setCurrentRow(1);
+    click(label(&owner->quickLinkFrm(), "Label1_1"));
+    EXPECT_EQ(editor().LinkDescription->text() + " " + editor().LinkTxt->text(), "Two https://two.example");
     folder.write("report.odt", "x");
     tab(3);
     click(label("Image3_3"));
