@@ -58,7 +58,7 @@ struct FileSizeLimit {
     rlimit previous{};
 };
 
-// A saved data file of 6000 records, some megabytes.
+// A saved data file big enough to take several buffer flushes on its way to the disk.
 class FileGuardsTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -69,6 +69,7 @@ protected:
                    "Sub\xAC" + std::string(500, 's'));
         SaveDataFile(state);
         original = readFile(state.DataFilePath);
+        ASSERT_GT(original.size(), 2u << 20);
     }
     // The message of a save that must fail, after which the old file is there as it
     // was, and nothing beside it.
@@ -190,18 +191,22 @@ TEST_F(FileGuardsTest, AReplacedFileKeepsItsModeAndAReadOnlyFileOrVanishedFolder
     state.DataFilePath = folder.file("gone") / "notes.bcn";
     EXPECT_EQ(failedSave([&] { SaveDataFile(state); }),
               "Could not save the file '" + state.DataFilePath.string() + "': no such file or directory.");
-    // A disk that fills up stops a save, a delete, the settings and a copy: the old
-    // file stays, and the store keeps its change and its records.
+    // A disk that fills up part way (after 1.5 MiB, several writes in) stops a save, a
+    // delete and a copy, a full one the settings: the old file stays, and the store
+    // keeps its change and its records.
     state.DataFilePath = folder.file("notes.bcn");
     state.Records[1].Content = "Changed\xAC";
-    const FileSizeLimit limit(4);
-    EXPECT_THAT(failedSave([&] { SaveDataFile(state); }), AllOf(HasSubstr(state.DataFilePath.string()), HasSubstr("too large")));
-    state.CurrentMaster = 1;
-    failedSave([&] { DeleteAndReload(state); });
-    EXPECT_EQ(fields(state.Records[1]) + "|" + fields(state.Records[2]),
-              "0 [Open      ] Changed\xAC|1 [] Sub\xAC" + std::string(500, 's'));
+    {
+        const FileSizeLimit limit(3 << 19);
+        EXPECT_THAT(failedSave([&] { SaveDataFile(state); }), AllOf(HasSubstr(state.DataFilePath.string()), HasSubstr("too large")));
+        state.CurrentMaster = 1;
+        failedSave([&] { DeleteAndReload(state); });
+        EXPECT_EQ(fields(state.Records[1]) + "|" + fields(state.Records[2]),
+                  "0 [Open      ] Changed\xAC|1 [] Sub\xAC" + std::string(500, 's'));
+        failedSave([&] { CopyDataFile(state, folder.file("BackUp_notes.bcn")); });
+    }
+    const FileSizeLimit full(4);
     failedSave([&] { writeSettings(folder.file("notes.bcn"), Settings{}); });
-    failedSave([&] { CopyDataFile(state, folder.file("BackUp_notes.bcn")); });
 }
 
 } // namespace
