@@ -263,7 +263,7 @@ TEST_F(DataFrmTest, TheStripDragsTheWindowAndTheSoundButtonAndEveryTransparencyC
 }
 
 // What reaches a data file line from the boxes a person pastes into: no line break
-// ever splits a line, and a no-break space or a letter beyond ASCII comes back as it was.
+// ever splits a line, and letters of the code page beyond ASCII come back as they were.
 class FieldTextTest : public ::testing::Test, public WindowHarness {
 protected:
     static void paste(QWidget* into, const QString& text)
@@ -278,17 +278,17 @@ TEST_F(FieldTextTest, PastedLineBreaksNeverSplitALineOfTheFile)
 {
     openData("");
     click(command(4));
-    paste(status(), QStringLiteral("ab\ncd"));
-    EXPECT_EQ(status()->text(), "ab cd");
-    paste(note(), QStringLiteral("Tax\x01" "es\u00A0caf\u00E9\rsecond\r\nthird"));
+    paste(status(), QStringLiteral("ab\n\u0160d"));
+    EXPECT_EQ(status()->text(), "ab \u0160d");
+    paste(note(), QStringLiteral("Tax\x01" "es\u00A0caf\u00E9 \u20AC\rsecond\r\nthird"));
     save();
     click(command(0)); // the e-mail tab, then a new link
     click(label("Image3_3"));
-    paste(owner->newLinkFrm().LinkDescription, QStringLiteral("Ann\r\n\tLee"));
+    paste(owner->newLinkFrm().LinkDescription, QStringLiteral("Ann\r\n\t\u0153e"));
     paste(owner->newLinkFrm().LinkTxt, QStringLiteral("ann@example.org\n"));
     click(label(&owner->newLinkFrm(), QStringLiteral("Label1_1")));
-    EXPECT_EQ(readFile(state.DataFilePath), "000010000001ab cd     Taxes\xA0" "caf\xE9\xAC" "second\xAC" "third\r\n"
-                                            "000010000002Ann Lee\xAC" "ann@example.org \r\n");
+    EXPECT_EQ(readFile(state.DataFilePath), "000010000001ab \x8A" "d     Taxes\xA0" "caf\xE9 \x80\xAC" "second\xAC" "third\r\n"
+                                            "000010000002Ann \x9C" "e\xAC" "ann@example.org \r\n");
     EXPECT_TRUE(fakes.messages.texts.empty());
 }
 

@@ -1,7 +1,6 @@
 // The start window and the two it opens in its place: a new file, and the
 // password asked before a file is opened, enciphered or deciphered.
 
-#include "store/DataFile.h"
 #include "support/StoreFixtures.h"
 #include "support/WindowHarness.h"
 #include "windows/start/EncryptionFrm.h"
@@ -11,8 +10,6 @@
 #include <QListWidget>
 
 #include <gmock/gmock.h>
-
-#include <map>
 
 using namespace testing_support;
 namespace fs = std::filesystem;
@@ -155,7 +152,10 @@ TEST_F(StartUpFrmTest, StartEmailFileComposesAMailWithTheChosenFileAttached)
 TEST_F(StartUpFrmTest, NewFileWhatCannotBeMadeIsToldAndANewFileStartsWithOneEmptyLine)
 {
     startButton(0);
-    QTest::keyClick(nameBox(), Qt::Key_Escape); // Escape leaves for the start window
+    QTest::keyClick(nameBox(), Qt::Key_Escape); // Escape and "exit" leave for the start window
+    EXPECT_EQ(loadedWindows(), "start+");
+    startButton(0);
+    click(label(&newFileFrm(), QStringLiteral("Label1_2")));
     EXPECT_EQ(loadedWindows(), "start+");
     startButton(0);
     const fs::path locked = folder.write("locked.bcn", "000010000001Open      Kept\r\n");
@@ -242,7 +242,7 @@ TEST_F(StartUpFrmTest, PasswordEncipheringThenDecipheringGivesBackTheSameBytes)
 
 // A wrong password, a password outside the code page and a target that cannot be
 // written are told, the folder stays exactly as it was (no backup either) and the
-// window waits; Escape then takes it back to the start window.
+// window waits; Escape, "exit" or the close box then take it back to the start window.
 TEST_F(StartUpFrmTest, PasswordARefusedConversionChangesNoDataFileAndTheWindowWaits)
 {
     const Files before = {{"garden.bcy", kGardenSecret}, {"notes.bcn", kPlain}, {"notes.bcy", "kept\r\n"}};
@@ -254,14 +254,20 @@ TEST_F(StartUpFrmTest, PasswordARefusedConversionChangesNoDataFileAndTheWindowWa
         {"notes.bcn", "\u03C0\u03B1\u03C3\u03C3", "The password cannot hold \"\u03C0\u03B1\u03C3\"."},
         {"notes.bcn", "secret", "Could not save the file '" + folder.file("notes.bcy").string() + "': the file is read-only."},
     };
+    int way = 0; // Escape, "exit" and the close box each leave for the start window
     for (const auto& [file, password, message] : refusals) {
         startWith(file, 3);
         enterPassword(QString::fromStdString(password), true);
         EXPECT_THAT(lastMessage(), StartsWith(message));
         EXPECT_EQ(loadedWindows(), "start- password+");
-        QTest::keyClick(passwordBox(), Qt::Key_Escape); // Escape leaves for the start window
+        if (way == 0)
+            QTest::keyClick(passwordBox(), Qt::Key_Escape);
+        else if (way == 1)
+            click(label(&owner->encryptionFrm(), QStringLiteral("Label1_2")));
+        else
+            owner->encryptionFrm().close();
+        EXPECT_EQ(loadedWindows(), "start+") << way++;
     }
-    EXPECT_EQ(loadedWindows(), "start+");
     EXPECT_EQ(filesIn(), before);
 }
 
