@@ -5,10 +5,8 @@
 #include "support/WindowHarness.h"
 #include "windows/links/LinkFrm.h"
 #include "windows/preview/PreviewFrm.h"
-#include "windows/start/StartUpFrm.h"
 
 #include <QDialog>
-#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QPrinter>

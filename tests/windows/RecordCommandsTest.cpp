@@ -1,7 +1,5 @@
-#include "store/DataFile.h"
 #include "support/StoreFixtures.h"
 #include "support/WindowHarness.h"
-#include "windows/start/StartUpFrm.h"
 
 #include <QComboBox>
 

@@ -3,7 +3,6 @@
 #include "reports/StatusSummary.h"
 #include "support/WindowHarness.h"
 #include "windows/links/LinkFrm.h"
-#include "windows/main/DataFrm.h"
 #include "windows/preview/EmailGroup.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 #include "windows/controls/Colours.h"
 #include "windows/start/EncryptionFrm.h"
 #include "windows/start/NewFileFrm.h"
-#include "windows/start/StartUpFrm.h"
 
 #include <QRegularExpression>
 
