@@ -40,6 +40,7 @@ TEST(OpenLink, EveryResultUpTo32HasItsMessageAndLargerOnesAreSuccess)
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
     EXPECT_EQ(shown.texts, (std::vector<QString>{"DLL not found", "Unknown error"}));
+    EXPECT_EQ(shown.titles, std::vector<QString>(2, QStringLiteral("Brindlecase")));
 }
 
 // The real launcher with the desktop replaced: what it asks and what it hands over.

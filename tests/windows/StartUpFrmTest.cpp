@@ -113,6 +113,7 @@ TEST_F(StartUpFrmTest, StartOtherFileTypesAndDamagedFilesAreReportedATypedPathIs
     startWith("bad.bcn", 2);
     const QString loadError = "File load error. The file '" + inFolder("bad.bcn") + "' has reported errors.";
     EXPECT_EQ(fakes.messages.texts, (std::vector<QString>{"Invalid fle type", "Invalid fle type", loadError}));
+    EXPECT_EQ(fakes.messages.titles, std::vector<QString>(3, "Brindlecase"));
     EXPECT_EQ(loadedWindows(), "start+");
     EXPECT_FALSE(fs::exists(folder.file("BackUp_bad.bcn")));
 
