@@ -226,7 +226,8 @@ TEST_P(InEveryScheme, TheMainWindowIsWalkedByTabShowsItsStatesAndIsWorkedByKeysA
     // The next scheme picked recolours backgrounds and texts in some order; every text
     // follows what ends up behind it. Swatches and cells are named apart.
     const int next = GetParam() % 9 + 1;
-    TagLabel* swatch = harness.label(main, expected.split(QLatin1Char(' '))[21 + next]); // the nine follow "Label1_9"
+    const QStringList order = expected.split(QLatin1Char(' ')); // the nine swatches follow "Label1_9"
+    TagLabel* swatch = harness.label(main, order[order.indexOf(QStringLiteral("Label1_9")) + next]);
     WindowHarness::click(swatch);
     EXPECT_EQ(harness.state.Settings.ColourScheme, next);
     EXPECT_THAT(illegibleTexts(main->findChildren<QWidget*>()), IsEmpty());
